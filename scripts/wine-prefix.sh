@@ -1,0 +1,31 @@
+#!/bin/sh
+# Make the project's own Wine prefixes under build/ (never ~/.wine), once:
+#   build/wine     96 dots per inch, used to play and to test
+#   build/wine120  the same at 120 dots per inch, for the font tests
+set -e
+root=$(cd "$(dirname "$0")/.." && pwd)
+prefix="$root/build/wine"
+run="$root/scripts/wine-run"
+server=/usr/lib/wine/wineserver
+
+if [ ! -f "$prefix/.orbisque-ready" ]; then
+    echo "Creating the Wine prefix $prefix (once; may take a minute)"
+    rm -rf "$prefix" "$prefix"120
+    mkdir -p "$root/build"
+    # No Mono or Gecko: nothing here uses them, and they cannot be downloaded.
+    WINEPREFIX="$prefix" WINEDLLOVERRIDES="mscoree,mshtml=" "$run" wineboot -i >/dev/null 2>&1 || true
+    WINEPREFIX="$prefix" "$run" regedit /S "$(WINEPREFIX="$prefix" /usr/lib/wine/wine64 winepath -w "$root/scripts/prefix.reg" 2>/dev/null)"
+    WINEPREFIX="$prefix" $server -w
+    touch "$prefix/.orbisque-ready"
+fi
+
+if [ ! -f "$prefix"120/.orbisque-ready ]; then
+    rm -rf "$prefix"120
+    # Hard links share the system files; the registry is the prefix's own.
+    cp -al "$prefix" "$prefix"120
+    for f in "$prefix"/*.reg; do cp --remove-destination "$f" "$prefix"120/; done
+    rm -f "$prefix"120/.orbisque-ready
+    WINEPREFIX="$prefix"120 "$run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 120 /f >/dev/null
+    WINEPREFIX="$prefix"120 $server -w
+    touch "$prefix"120/.orbisque-ready
+fi
