@@ -1,8 +1,11 @@
 # Everything goes through scripts/, which install what is missing first.
-.PHONY: play test
+.PHONY: play test dist bench
 
 play:
 	@sh scripts/play.sh
 
 test:
 	@sh scripts/test.sh
+
+dist:
+	@sh scripts/dist.sh

@@ -66,6 +66,21 @@ TEST(MainWindow, IsDeclaredAndPlacedAsItShouldBe)
     EXPECT_EQ(r.bottom - r.top, 520);
 }
 
+TEST(MainWindow, ExeCarriesItsVersion)
+{
+    char exe[] = "..\\Orbisque.exe"; // CTest runs the tests in the build's tests folder
+    std::vector<char> info(GetFileVersionInfoSizeA(exe, NULL));
+    ASSERT_FALSE(info.empty());
+    GetFileVersionInfoA(exe, 0, (DWORD)info.size(), info.data());
+    char *value;
+    UINT length;
+    for (const char *field : {"ProductVersion", "FileVersion"}) {
+        std::string key = std::string("\\StringFileInfo\\040904B0\\") + field;
+        ASSERT_TRUE(VerQueryValueA(info.data(), key.c_str(), (void **)&value, &length));
+        EXPECT_STREQ(value, ORBISQUE_VERSION);
+    }
+}
+
 TEST(SelectionScreen, HasItsFourteenControls)
 {
     StartProgram();
