@@ -16,27 +16,6 @@ void StartScannedGame(int pairs, int blinkCount)
     StartGame(pairs, {kIdEurope}, 5);
 }
 
-// One tick, told as what it did: "C3s" capital slot 3 shown, "S0h" country slot 0 hidden, "-".
-std::string TickAndWatch()
-{
-    bool capital = flashingQuestion, show = flipFlop;
-    Tick();
-    if (flipFlop == show)
-        return "-";
-    HWND button = (capital ? hwndCityButs : hwndStateButs)[flashingButton];
-    EXPECT_EQ(IsWindowVisible(button) != 0, show) << flashingButton;
-    return (capital ? "C" : "S") + std::to_string(flashingButton) + (show ? "s" : "h");
-}
-
-// Tick until the scan blinks the given button ("C3", "S0"); false if it never does.
-bool TickUntil(const std::string &button)
-{
-    for (int ticks = 0; ticks < 2000; ticks++)
-        if (TickAndWatch().rfind(button, 0) == 0)
-            return true;
-    return false;
-}
-
 struct Pace {
     int pairs, blinks;
 };
@@ -125,9 +104,7 @@ TEST_P(WholeGame, IsPlayedWithOneSwitch)
     StartScannedGame(12, 3);
     auto press = [] { GetParam() ? KeyPress(VK_RETURN) : ClickBackground(); };
     while (currentScreen != kFinalScreen) {
-        // Whichever capital blinks first, then wait for its country.
-        std::string blink;
-        while ((blink = TickAndWatch())[0] != 'C') {
+        while (TickAndWatch()[0] != 'C') {
         }
         press();
         ASSERT_TRUE(questionSet);

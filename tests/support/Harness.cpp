@@ -160,6 +160,46 @@ void Tick(int times)
         SendMessageA(hwnd, WM_TIMER, kScanTimer, 0);
 }
 
+std::string TickAndWatch()
+{
+    bool capital = flashingQuestion, show = flipFlop;
+    Tick();
+    if (flipFlop == show)
+        return "-";
+    HWND button = (capital ? hwndCityButs : hwndStateButs)[flashingButton];
+    EXPECT_EQ(IsWindowVisible(button) != 0, show) << flashingButton;
+    return (capital ? "C" : "S") + std::to_string(flashingButton) + (show ? "s" : "h");
+}
+
+bool TickUntil(const std::string &button)
+{
+    for (int ticks = 0; ticks < 2000; ticks++)
+        if (TickAndWatch().rfind(button, 0) == 0)
+            return true;
+    return false;
+}
+
+void FinishGame()
+{
+    while (currentScreen == kGameScreen) {
+        if (!scanOn) {
+            for (int i = 0; i < noSelected; i++)
+                if (statePresent[i]) {
+                    Click(kIdCityBase + i);
+                    Click(kIdStateBase + i);
+                }
+            continue;
+        }
+        // Whichever capital blinks first, then its country.
+        while (TickAndWatch()[0] != 'C') {
+        }
+        KeyPress();
+        ASSERT_TRUE(questionSet);
+        ASSERT_TRUE(TickUntil("S" + std::to_string(cityHit)));
+        KeyPress();
+    }
+}
+
 void KeyPress(WPARAM key)
 {
     SendMessageA(hwnd, WM_KEYDOWN, key, 1);

@@ -18,6 +18,12 @@ void Click(int id);
 // A WM_COMMAND as if from a control, whether it exists or not.
 void Command(int id);
 void Tick(int times = 1);
+// One tick, told as what it did: "C3s" capital slot 3 shown, "S0h" country slot 0 hidden, "-".
+std::string TickAndWatch();
+// Tick until the scan blinks the given button ("C3", "S0"); false if it never does.
+bool TickUntil(const std::string &button);
+// Match every pair left on the board, by mouse or, with scanning on, by key.
+void FinishGame();
 void KeyPress(WPARAM key = VK_SPACE);
 void ClickBackground(int x = 740, int y = 5);
 
