@@ -230,8 +230,20 @@ int main(int argc, char **argv)
     LoadArrays();
     WaitFor([] { return (mainWindow = FindWindowA("Orbisque", NULL)) != NULL; }, "no window",
             30000);
-    WaitFor([] { return Buttons().size() == 14; }, "not fourteen controls");
+    // With two copies open, a person plays one and drags the other aside.
+    EnumWindows(
+        [](HWND w, LPARAM) {
+            char cls[16] = "";
+            GetClassNameA(w, cls, sizeof cls);
+            if (w != mainWindow && !strcmp(cls, "Orbisque"))
+                SetWindowPos(w, HWND_BOTTOM, 1100, 30, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+            return TRUE;
+        },
+        0);
+    SetWindowPos(mainWindow, HWND_TOP, 25, 30, 0, 0, SWP_NOSIZE);
     SetForegroundWindow(mainWindow);
+    WaitFor([] { return Buttons().size() == 14; }, "not fourteen controls");
+    Sleep(300);
 
     if (!strcmp(argv[1], "selection")) {
         Shot("selection");
