@@ -9,3 +9,6 @@ test:
 
 dist:
 	@sh scripts/dist.sh
+
+bench:
+	@sh scripts/bench.sh

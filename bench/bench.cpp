@@ -1,0 +1,183 @@
+// make bench: Orbisque against a bare window, side by side in one run.
+//   bench             start-up, peak memory and sizes of both exes, then the message costs
+//   bench messages    (run by the above, one game per process) the window procedure's cost
+#include <windows.h>
+#include <mmsystem.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/MainWindow.h"
+#include "state/State.h"
+
+namespace
+{
+
+double Now()
+{
+    LARGE_INTEGER t, f;
+    QueryPerformanceCounter(&t);
+    QueryPerformanceFrequency(&f);
+    return 1e6 * t.QuadPart / f.QuadPart; // microseconds
+}
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+struct Start {
+    double ms;
+    SIZE_T peak;
+};
+
+// From process creation to its first window painted and the program waiting for input.
+Start Launch(const char *exe, const char *cls)
+{
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi;
+    char line[MAX_PATH];
+    strcpy(line, exe);
+    double t0 = Now();
+    if (!CreateProcessA(NULL, line, NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi)) {
+        fprintf(stderr, "cannot start %s\n", exe);
+        exit(1);
+    }
+    WaitForInputIdle(pi.hProcess, 20000);
+    HWND w;
+    while (!(w = FindWindowA(cls, NULL)) || !IsWindowVisible(w))
+        Sleep(1);
+    double ms = (Now() - t0) / 1000;
+    Sleep(300); // let the start sound's thread and the first ticks settle
+    PROCESS_MEMORY_COUNTERS pmc = {};
+    pmc.cb = sizeof pmc;
+    GetProcessMemoryInfo(pi.hProcess, &pmc, sizeof pmc);
+    PostMessageA(w, WM_CLOSE, 0, 0);
+    WaitForSingleObject(pi.hProcess, 20000);
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    return {ms, pmc.PeakWorkingSetSize};
+}
+
+long SizeOf(const char *file)
+{
+    WIN32_FILE_ATTRIBUTE_DATA a;
+    return GetFileAttributesExA(file, GetFileExInfoStandard, &a) ? (long)a.nFileSizeLow : -1;
+}
+
+double Cost(int times, const std::function<void()> &message)
+{
+    std::vector<double> v;
+    for (int i = 0; i < times; i++) {
+        double t0 = Now();
+        message();
+        v.push_back(Now() - t0);
+    }
+    return Median(v);
+}
+
+void Send(UINT message, WPARAM wParam = 0)
+{
+    SendMessageA(hwnd, message, wParam, 0);
+}
+
+// One WM_PAINT of the whole client area, its erase included; the buttons, which paint
+// themselves, are brought up to date outside the measure.
+double Paint()
+{
+    std::vector<double> v;
+    for (int i = 0; i < 500; i++) {
+        InvalidateRect(hwnd, NULL, TRUE);
+        double t0 = Now();
+        Send(WM_PAINT);
+        v.push_back(Now() - t0);
+        UpdateWindow(hwnd);
+    }
+    return Median(v);
+}
+
+int Messages()
+{
+    // Where a start goes: the creation handler (controls, timer, start cue), the first paint.
+    double t0 = Now();
+    RegisterMainClass(GetModuleHandleA(NULL));
+    HWND window = CreateMainWindow(GetModuleHandleA(NULL));
+    double t1 = Now();
+    ShowWindow(window, SW_SHOWNORMAL);
+    UpdateWindow(window);
+    double t2 = Now();
+    double cue = Cost(200, [] { PlaySoundA("Sounds\\click.wav", NULL, SND_FILENAME | SND_ASYNC); });
+    double selection = Paint();
+    Send(WM_COMMAND, 18); // scanning on for the ticks
+    Send(WM_COMMAND, 27);
+    Send(WM_COMMAND, 17);
+    double tick = Cost(5000, [] { Send(WM_TIMER, 1); });
+    double game = Paint();
+    scanOn = false; // the mouse's own commands from here on
+    int capital = 0;
+    double choice = Cost(2000, [&] { Send(WM_COMMAND, 200 + (capital ^= 1)); });
+    for (int i = 0; i < noSelected; i++) {
+        Send(WM_COMMAND, 200 + i);
+        Send(WM_COMMAND, 300 + i);
+    }
+    double final = Paint();
+    printf("  WM_TIMER, scanning on       %8.1f us\n", tick);
+    printf("  WM_PAINT, selection screen  %8.1f us\n", selection);
+    printf("  WM_PAINT, game screen       %8.1f us\n", game);
+    printf("  WM_PAINT, final screen      %8.1f us\n", final);
+    printf("  WM_COMMAND, a capital chosen%8.1f us\n", choice);
+    bool ok = std::max({tick, selection, game, final, choice}) < 1000;
+    printf("  every message under 1 ms: %s\n", ok ? "yes" : "NO");
+    printf("Of which the platform's, for comparison:\n");
+    printf("  PlaySoundA of one cue alone  %8.1f us\n", cue);
+    printf("  first window creation        %8.1f us (14 controls, timer, start cue)\n", t1 - t0);
+    printf("  first show and paint         %8.1f us (fonts found and loaded once)\n", t2 - t1);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc > 1 && !strcmp(argv[1], "messages"))
+        return Messages();
+    const int runs = 15;
+    // The bare window also once with the start cue, to show what the sound costs by itself.
+    const char *exes[] = {"Orbisque.exe", "bench\\bare.exe", "bench\\bare.exe sound"};
+    std::vector<double> ms[3];
+    SIZE_T peak[3] = {};
+    for (int i = 0; i < runs; i++) { // alternated, so that all meet the same machine
+        for (int e = 0; e < 3; e++) {
+            Start s = Launch(exes[e], e ? "Bare" : "Orbisque");
+            ms[e].push_back(s.ms);
+            peak[e] = std::max(peak[e], s.peak);
+        }
+    }
+    double so = Median(ms[0]), sb = Median(ms[1]), ss = Median(ms[2]);
+    printf("Start to first painted window, median of %d runs each:\n", runs);
+    printf("  Orbisque %.1f ms, bare window %.1f ms: %.3fx (target <= 1.10x)\n", so, sb, so / sb);
+    printf("  bare window playing the start cue %.1f ms: Orbisque %.3fx of it\n", ss, so / ss);
+    printf("Peak working set:\n  Orbisque %zu KB, bare window %zu KB: %.3fx (target <= 1.05x)\n",
+           peak[0] / 1024, peak[1] / 1024, (double)peak[0] / peak[1]);
+    printf("  bare window playing the start cue %zu KB: Orbisque %.3fx of it\n", peak[2] / 1024,
+           (double)peak[0] / peak[2]);
+    printf("Release exes (target < 300 KB each):\n");
+    printf("  32-bit Orbisque.exe %ld bytes\n", SizeOf("..\\win32\\Orbisque.exe"));
+    printf("  64-bit Orbisque.exe %ld bytes\n", SizeOf("Orbisque.exe"));
+    printf("Cost of one message through the window procedure, median:\n");
+    fflush(stdout);
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi;
+    char line[] = "bench\\bench.exe messages";
+    CreateProcessA(NULL, line, NULL, NULL, TRUE, 0, NULL, NULL, &si, &pi);
+    WaitForSingleObject(pi.hProcess, 120000);
+    return 0;
+}
