@@ -1,6 +1,6 @@
 // Plays the running Orbisque.exe from outside, as a person at the screen would: finds its
 // window, reads the buttons off it and clicks or presses keys through the system's input.
-// Usage: driver selection|mouse|switch [screenshot prefix]
+// Usage: driver selection|mouse|switch [screenshot prefix] [copies open]
 #include <windows.h>
 
 #include <cmath>
@@ -199,6 +199,8 @@ void PlayBySwitch()
 {
     QueryPerformanceFrequency(&frequency);
     Choose("12 Capitals", true);
+    // A stray click on a game button chooses nothing, and must not take the keys away.
+    Click(AnyCapital());
     while (AnyCapital()) {
         HWND capital = WaitForBlink(true);
         PressKey();
@@ -228,8 +230,15 @@ int main(int argc, char **argv)
         Fail("usage: driver selection|mouse|switch [screenshot prefix]");
     shots = argc > 2 ? argv[2] : "";
     LoadArrays();
-    WaitFor([] { return (mainWindow = FindWindowA("Orbisque", NULL)) != NULL; }, "no window",
-            30000);
+    static int copies = argc > 3 ? atoi(argv[3]) : 1;
+    WaitFor(
+        [] {
+            int open = 0;
+            for (HWND w = NULL; (w = FindWindowExA(NULL, w, "Orbisque", NULL)); open++)
+                mainWindow = w;
+            return open >= copies;
+        },
+        "not all copies open", 30000);
     // With two copies open, a person plays one and drags the other aside.
     EnumWindows(
         [](HWND w, LPARAM) {

@@ -38,7 +38,7 @@ cd "$start" || fail "no folder $start"
 touch "$out/before"
 apps=""
 for i in $(seq $copies); do
-    WINEDEBUG=trace+winmm "$run" "$exe" "$@" 2>"$out/trace$i.log" &
+    WINEDEBUG=trace+winmm "$run" "$exe" "$@" >"$out/app$i.out" 2>"$out/trace$i.log" &
     apps="$apps $!"
 done
 # Watch for network sockets: any of the process's sockets that the kernel lists as TCP or UDP.
@@ -56,7 +56,9 @@ done
 ) &
 watcher=$!
 for i in $(seq $copies); do
-    "$run" "$build/tests/orbisque_driver.exe" $drive "$out/" >>"$out/driver.log" 2>&1 ||
+    # Told how many copies are still open, so that it waits until they all are.
+    "$run" "$build/tests/orbisque_driver.exe" $drive "$out/" $((copies - i + 1)) \
+        >>"$out/driver.log" 2>&1 ||
         { kill $apps $watcher 2>/dev/null; fail "the driver gave up"; }
 done
 cat "$out/driver.log"

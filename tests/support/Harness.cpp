@@ -179,7 +179,7 @@ bool TickUntil(const std::string &button)
     return false;
 }
 
-void FinishGame()
+void FinishGame(void (*press)())
 {
     while (currentScreen == kGameScreen) {
         if (!scanOn) {
@@ -193,10 +193,10 @@ void FinishGame()
         // Whichever capital blinks first, then its country.
         while (TickAndWatch()[0] != 'C') {
         }
-        KeyPress();
+        press();
         ASSERT_TRUE(questionSet);
         ASSERT_TRUE(TickUntil("S" + std::to_string(cityHit)));
-        KeyPress();
+        press();
     }
 }
 
@@ -217,6 +217,27 @@ std::string TextOf(HWND window)
     char text[256] = "";
     GetWindowTextA(window, text, sizeof text);
     return text;
+}
+
+std::string Describe(HWND control)
+{
+    RECT r = PlaceOf(control);
+    // The button control gives a checked radio button a tab stop of its own accord.
+    char line[160];
+    snprintf(line, sizeof line, "%d '%s' %08lX %ld,%ld %ldx%ld%s%s", GetDlgCtrlID(control),
+             TextOf(control).c_str(),
+             GetWindowLongA(control, GWL_STYLE) & ~(WS_DISABLED | WS_TABSTOP), r.left, r.top,
+             r.right - r.left, r.bottom - r.top, IsWindowEnabled(control) ? "" : " greyed",
+             SendMessageA(control, BM_GETCHECK, 0, 0) ? " checked" : "");
+    return line;
+}
+
+std::vector<std::string> Controls()
+{
+    std::vector<std::string> all;
+    for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        all.push_back(Describe(c));
+    return all;
 }
 
 bool IsChecked(int id)
@@ -247,11 +268,6 @@ void StartGame(int pairs, std::vector<int> continentIds, unsigned seed)
         Click(id);
     Srand(seed);
     Click(kIdStart);
-}
-
-int CapitalAtSlot(int slot)
-{
-    return GetDlgCtrlID(hwndCityButs[slot]);
 }
 
 int main(int argc, char **argv)

@@ -18,16 +18,19 @@ void Click(int id);
 // A WM_COMMAND as if from a control, whether it exists or not.
 void Command(int id);
 void Tick(int times = 1);
+void KeyPress(WPARAM key = VK_SPACE);
 // One tick, told as what it did: "C3s" capital slot 3 shown, "S0h" country slot 0 hidden, "-".
 std::string TickAndWatch();
 // Tick until the scan blinks the given button ("C3", "S0"); false if it never does.
 bool TickUntil(const std::string &button);
-// Match every pair left on the board, by mouse or, with scanning on, by key.
-void FinishGame();
-void KeyPress(WPARAM key = VK_SPACE);
+// Match every pair left on the board: by mouse, or with scanning on by the switch given.
+void FinishGame(void (*press)() = [] { KeyPress(); });
 void ClickBackground(int x = 740, int y = 5);
 
 std::string TextOf(HWND window);
+// A control as one line: ID, text, style, place, size, and its enabled and check states.
+std::string Describe(HWND control);
+std::vector<std::string> Controls(); // every child of the main window, in creation order
 bool IsChecked(int id);
 RECT PlaceOf(HWND child); // in the main window's client coordinates
 
@@ -57,5 +60,3 @@ std::vector<Drawn> Repaint();
 
 // Start a game with the given pairs and continent boxes; the seed fixes the board.
 void StartGame(int pairs, std::vector<int> continentIds, unsigned seed);
-// Control ID of the capital button standing at a slot, and of the country button of a pair.
-int CapitalAtSlot(int slot);
