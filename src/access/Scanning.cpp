@@ -19,15 +19,16 @@ void SwitchHalf()
 
 } // namespace
 
-void ScanningCommand(int id)
+void ToggleScanning()
 {
-    if (id == kIdScanning) {
-        PlayCue(clickCue);
-        scanOn = !scanOn;
-        for (HWND b : hwndBlinks)
-            EnableWindow(b, scanOn);
-        return;
-    }
+    PlayCue(clickCue);
+    scanOn = !scanOn;
+    for (HWND b : hwndBlinks)
+        EnableWindow(b, scanOn);
+}
+
+void SetBlinks(int id)
+{
     blinks = id - 17;
     PlayCue(clickCue);
     for (HWND b : hwndBlinks)

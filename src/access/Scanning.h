@@ -1,7 +1,9 @@
 #pragma once
 
-// The scanning check box (ID 18) and the blink-count buttons (IDs 19 to 22).
-void ScanningCommand(int id);
+// The scanning check box "Scanning On??".
+void ToggleScanning();
+// A blink-count button, "2" to "5" (IDs 19 to 22).
+void SetBlinks(int id);
 // One tick of the 300 ms timer: blink the button under the scan, or move on.
 void ScanTick();
 // A key press or a left click on the main window: choose the blinking button.

@@ -97,9 +97,9 @@ void CommandHandler(int id)
     if (bool *flag = ContinentFlag(id); selecting && flag)
         *flag = !*flag;
     if (selecting && id == kIdScanning)
-        ScanningCommand(id);
+        ToggleScanning();
     if (selecting && scanOn && id >= kIdBlinks2 && id <= kIdBlinks5)
-        ScanningCommand(id); // the blink counts are greyed while scanning is off
+        SetBlinks(id); // the blink counts are greyed while scanning is off
     if (selecting && id == kIdStart)
         StartCommand();
     if (gameButton && scanOn)
