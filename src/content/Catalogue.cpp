@@ -215,8 +215,6 @@ const struct {
     {142, 142}, {151, 151}, {161, 161}, {163, 164}, {176, 177},
 };
 
-const int kNeverDrawn = 30000;
-
 int CountryNumber(int entry)
 {
     for (int w : kWithdrawn)

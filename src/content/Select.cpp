@@ -8,8 +8,6 @@
 namespace
 {
 
-const int kNeverDrawn = 30000;
-
 // The continent groups, as runs of entries (both ends included). East Timor (183) stays out:
 // the last group ends where the Asian run of the catalogue ends.
 const struct {

@@ -10,6 +10,7 @@ enum {
     kButtonPlaces = 32,   // handle tables of the board, of which at most 20 are used
     kNoCity = 1032,       // cityHit and cityChosenVal when no capital is chosen
     kNoState = 1042,      // stateHit when no country is chosen
+    kNeverDrawn = 30000,  // the country number of an entry withdrawn from play
 };
 
 enum Screen { kSelectionScreen = 0, kGameScreen = 1, kFinalScreen = 2 };
