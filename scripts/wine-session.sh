@@ -12,16 +12,10 @@ cleanup() {
 }
 trap cleanup EXIT INT TERM
 
-# start_server PREFIX [PROGRAM ARGUMENTS...]: one server for the whole run, so that every
-# program starts quickly. The first program also starts Wine's services and its desktop,
-# which keep that program's output open and make two programs started together wait on each
-# other: let it be the given program, a window whose output nobody waits for.
+# start_server PREFIX: one server for the whole run, so that every program starts quickly.
+# Wine's services and desktop, which the first programs start, inherit those programs' output;
+# wine-ctest and the end-to-end script therefore never hand Wine a pipe that someone waits on.
 start_server() {
     prefixes="$prefixes $1"
     WINEPREFIX="$1" $server -p </dev/null >/dev/null 2>&1
-    p=$1
-    shift
-    if [ $# -gt 0 ]; then
-        WINEPREFIX="$p" "$root/scripts/wine-run" "$@" </dev/null >/dev/null 2>&1 || true
-    fi
 }
