@@ -17,6 +17,16 @@ void SwitchHalf()
     butSelected = repeatKey; // a press in the new half waits for its first blink
 }
 
+// A game button keeps the keyboard focus after a press, even one dragged off it and so never
+// sent as a command, and the platform may focus any child; the switch's keys must come here.
+// Only while we are in front: taking the focus would otherwise pull the window forward.
+void KeepFocus()
+{
+    if (currentScreen == kGameScreen && GetForegroundWindow() == hwnd && !IsIconic(hwnd) &&
+        GetFocus() != hwnd)
+        SetFocus(hwnd);
+}
+
 } // namespace
 
 void ToggleScanning()
@@ -40,6 +50,7 @@ void ScanTick()
 {
     if (!flashOn || !scanOn)
         return;
+    KeepFocus();
     const bool *present = flashingQuestion ? cityPresent : statePresent;
     HWND *buttons = flashingQuestion ? hwndCityButs : hwndStateButs;
 

@@ -62,7 +62,6 @@ void StartCommand()
     k = 0;
     flashOn = true;
     butSelected = repeatKey; // no switch press chooses before the first blink
-    SetFocus(hwnd);          // keys must reach the main window for the switch
     ShowCursor(scanOn ? FALSE : TRUE);
 }
 
@@ -102,8 +101,6 @@ void CommandHandler(int id)
         SetBlinks(id); // the blink counts are greyed while scanning is off
     if (selecting && id == kIdStart)
         StartCommand();
-    if (gameButton && scanOn)
-        SetFocus(hwnd); // a pressed button took the focus that the switch's keys need
     if (gameButton && !scanOn && OnBoard(id)) {
         if (id < kIdStateBase) {
             cityHit = id - kIdCityBase;
