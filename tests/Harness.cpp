@@ -1,0 +1,253 @@
+#include "Harness.h"
+
+#include <mmsystem.h>
+
+#include <fcntl.h>
+#include <io.h>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "app/MainWindow.h"
+#include "content/Random.h"
+#include "state/State.h"
+
+std::string cues;
+std::set<HGDIOBJ> liveObjects;
+std::vector<std::string> painted;
+bool realInput;
+
+namespace
+{
+
+decltype(&PlaySoundA) realPlaySound;
+decltype(&CreateFontIndirectA) realCreateFont;
+decltype(&CreateSolidBrush) realCreateBrush;
+decltype(&DeleteObject) realDeleteObject;
+decltype(&TextOutA) realTextOut;
+
+BOOL WINAPI RecordPlaySound(LPCSTR sound, HMODULE module, DWORD flags)
+{
+    std::string cue = std::string(sound).substr(7); // less "Sounds\"
+    cues += (cues.empty() ? "" : " ") + cue.substr(0, cue.find(".wav")) +
+            (module || flags != (SND_FILENAME | SND_ASYNC) ? "!" : "");
+    return realPlaySound(sound, module, flags);
+}
+
+HFONT WINAPI RecordCreateFont(const LOGFONTA *lf)
+{
+    HFONT font = realCreateFont(lf);
+    liveObjects.insert(font);
+    return font;
+}
+
+HBRUSH WINAPI RecordCreateBrush(COLORREF colour)
+{
+    HBRUSH brush = realCreateBrush(colour);
+    liveObjects.insert(brush);
+    return brush;
+}
+
+BOOL WINAPI RecordDeleteObject(HGDIOBJ object)
+{
+    liveObjects.erase(object);
+    return realDeleteObject(object);
+}
+
+BOOL WINAPI RecordTextOut(HDC hdc, int x, int y, LPCSTR text, int length)
+{
+    LOGFONTA lf = {};
+    GetObjectA(GetCurrentObject(hdc, OBJ_FONT), sizeof lf, &lf);
+    char line[200];
+    snprintf(line, sizeof line, "%d,%d %06lX/%06lX %ld %s '%.*s'", x, y, GetTextColor(hdc),
+             GetBkColor(hdc), -lf.lfHeight, lf.lfFaceName, length, text);
+    painted.push_back(line);
+    return realTextOut(hdc, x, y, text, length);
+}
+
+// Puts a recorder in the program's import of `function`; returns the real one.
+template <typename F> F Hook(const char *function, F recorder)
+{
+    BYTE *base = (BYTE *)GetModuleHandleA(NULL);
+    auto *nt = (IMAGE_NT_HEADERS *)(base + ((IMAGE_DOS_HEADER *)base)->e_lfanew);
+    auto dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    for (auto *dll = (IMAGE_IMPORT_DESCRIPTOR *)(base + dir.VirtualAddress); dll->Name; dll++) {
+        auto *slot = (IMAGE_THUNK_DATA *)(base + dll->FirstThunk);
+        for (auto *name = (IMAGE_THUNK_DATA *)(base + dll->OriginalFirstThunk);
+             name->u1.AddressOfData; name++, slot++)
+            if (!IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal) &&
+                !strcmp((char *)((IMAGE_IMPORT_BY_NAME *)(base + name->u1.AddressOfData))->Name,
+                        function)) {
+                DWORD protect;
+                VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protect);
+                F real = (F)slot->u1.Function;
+                slot->u1.Function = (ULONG_PTR)recorder;
+                return real;
+            }
+    }
+    exit(fprintf(stderr, "the program does not import %s\n", function));
+}
+
+void Pump()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+        if (msg.message == WM_QUIT)
+            return PostQuitMessage((int)msg.wParam); // left for the test to find
+        else if (msg.message != WM_TIMER)            // ticks are the tests' to give
+            DispatchMessageA(&msg);
+}
+
+} // namespace
+
+void StartProgram(unsigned seed)
+{
+    RegisterMainClass(GetModuleHandleA(NULL));
+    ShowWindow(CreateMainWindow(GetModuleHandleA(NULL)), SW_SHOWNORMAL);
+    Srand(seed); // the game is drawn only at its start, so this fixes its board
+    Pump();
+}
+
+void Click(HWND button, int up)
+{
+    RECT r;
+    GetWindowRect(button, &r);
+    INPUT in[3] = {}; // the moves travel with the press, so it cannot land where the pointer was
+    for (int i = 0; i < 3; i++) {
+        in[i].type = INPUT_MOUSE;
+        in[i].mi.dx = (r.left + r.right) / 2 * 65536 / GetSystemMetrics(SM_CXSCREEN);
+        in[i].mi.dy =
+            ((r.top + r.bottom) / 2 - (i == 2) * up) * 65536 / GetSystemMetrics(SM_CYSCREEN);
+        in[i].mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    }
+    in[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    in[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    SendInput(3, in, sizeof *in);
+    Sleep(50);
+}
+
+void Key(WORD key)
+{
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = key;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, in, sizeof *in);
+}
+
+void Do(const std::string &inputs)
+{
+    std::istringstream words(inputs);
+    for (std::string in; words >> in; Pump()) {
+        int n = atoi(in.c_str() + 1), tries = 0;
+        HWND control = GetDlgItem(hwnd, n + (in[0] == 'C' ? 200 : in[0] == 'S' ? 300 : 0));
+        switch (in[0]) {
+        case 'm': SendMessageA(hwnd, WM_COMMAND, n, 0); break;
+        case 'k':
+            realInput ? Key(VK_RETURN) : (void)SendMessageA(hwnd, WM_KEYDOWN, VK_RETURN, 1);
+            break;
+        case 'b': SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(740, 5)); break;
+        case 'r': SendMessageA(hwnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(740, 5)); break;
+        case 't':
+            while (n--)
+                SendMessageA(hwnd, WM_TIMER, 1, 0);
+            break;
+        case 'u':
+            while (TickAndWatch() != in.substr(1))
+                ASSERT_LT(++tries, 1000) << "the scan never comes to " << in;
+            break;
+        default:
+            ASSERT_TRUE(IsWindowEnabled(control) && IsWindowVisible(control)) << "no " << in;
+            realInput ? Click(control) : (void)SendMessageA(control, BM_CLICK, 0, 0);
+        }
+    }
+}
+
+std::string TickAndWatch()
+{
+    bool capital = flashingQuestion, show = flipFlop;
+    SendMessageA(hwnd, WM_TIMER, 1, 0);
+    if (flipFlop == show)
+        return "-";
+    HWND button = (capital ? hwndCityButs : hwndStateButs)[flashingButton];
+    EXPECT_EQ(IsWindowVisible(button) != 0, show) << flashingButton;
+    return (capital ? "C" : "S") + std::to_string(flashingButton) + (show ? "s" : "h");
+}
+
+void FinishGame(const char *press)
+{
+    for (int pair = 0; pair < noSelected; pair++) {
+        std::string n = std::to_string(pair);
+        if (statePresent[pair] && !scanOn)
+            Do("C" + n + " S" + n);
+        // With scanning, the capital comes round at the latest after the countries.
+        for (int tick = 0; statePresent[pair] && tick < 500; tick++)
+            if (TickAndWatch() == "C" + std::to_string(order[pair]) + "s")
+                Do(press + (" uS" + n + "s ") + press);
+    }
+    ASSERT_EQ(currentScreen, kFinalScreen) << "a pair left on the board";
+}
+
+std::vector<std::string> Controls()
+{
+    std::vector<std::string> all;
+    for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        RECT r;
+        GetWindowRect(c, &r);
+        MapWindowPoints(NULL, hwnd, (POINT *)&r, 2);
+        // The button control gives a checked radio button a tab stop of its own accord.
+        char text[64], line[160];
+        GetWindowTextA(c, text, sizeof text);
+        snprintf(line, sizeof line, "%d '%s' %08lX %ld,%ld %ldx%ld%s%s", GetDlgCtrlID(c), text,
+                 GetWindowLongA(c, GWL_STYLE) & ~(WS_DISABLED | WS_TABSTOP), r.left, r.top,
+                 r.right - r.left, r.bottom - r.top, IsWindowEnabled(c) ? "" : " greyed",
+                 SendMessageA(c, BM_GETCHECK, 0, 0) ? " checked" : "");
+        all.push_back(line);
+    }
+    return all;
+}
+
+void Play(const std::vector<std::vector<std::string>> &steps)
+{
+    for (const auto &step : steps) {
+        painted.clear();
+        Do(step[0]);
+        std::string after = cues + " / ", header;
+        cues.clear();
+        // The settings: pairs, buttons left, font, the continent flags (all but easy, Africa,
+        // America, Europe, Asia), scanning, blinks; then the controls in creation order: '.',
+        // or 'x' checked, '-' greyed, '+' both.
+        if (currentScreen == kSelectionScreen) {
+            after += std::to_string(noSelected) + " " + std::to_string(buttonsLeft) + " " +
+                     std::to_string(fontSize) + " ";
+            for (bool flag : {easyOk, africaOk, americaOk, europeOk, asiaOk, scanOn})
+                after += flag ? '1' : '0';
+            after += " " + std::to_string(blinks) + " ";
+            for (const std::string &c : Controls())
+                after +=
+                    ".x-+"[(c.find(" checked") < c.size()) + 2 * (c.find(" greyed") < c.size())];
+        } else {
+            for (const std::string &line : painted)
+                header += line.substr(line.find('\'') + 1, line.size() - line.find('\'') - 2) + "|";
+            after += header.substr(std::min(header.rfind("City = "), header.size())) +
+                     (flashingQuestion ? " C " : " S ") + std::to_string(buttonsClicked);
+        }
+        for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+            after += IsWindowVisible(c) ? "" : " hidden " + std::to_string(GetDlgCtrlID(c));
+        EXPECT_EQ(after, step[1]) << step[0];
+    }
+}
+
+int main(int argc, char **argv)
+{
+    _setmode(_fileno(stdout), _O_BINARY); // CTest reads the test list: no carriage returns
+    realPlaySound = Hook("PlaySoundA", RecordPlaySound);
+    realCreateFont = Hook("CreateFontIndirectA", RecordCreateFont);
+    realCreateBrush = Hook("CreateSolidBrush", RecordCreateBrush);
+    realDeleteObject = Hook("DeleteObject", RecordDeleteObject);
+    realTextOut = Hook("TextOutA", RecordTextOut);
+    if (!getenv("ORBISQUE_DRIVE"))
+        testing::GTEST_FLAG(filter) = "-Drive.*"; // e2e/run.sh plays them, on the built exe
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

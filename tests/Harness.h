@@ -1,0 +1,39 @@
+// Drives the real main window in-process and watches, through the program's own import
+// table, what it asks of the platform.
+#pragma once
+
+#include <windows.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+// Every PlaySoundA call, as "click fail ...": the stem of "Sounds\<stem>.wav", marked '!'
+// where the module or the flags are not the plain ones.
+extern std::string cues;
+extern std::set<HGDIOBJ> liveObjects;   // fonts and brushes made and not yet deleted
+extern std::vector<LOGFONTA> fontsMade; // every font asked for
+// Every TextOutA call, as "x,y colour/background height face 'text'" (height in pixels).
+extern std::vector<std::string> painted;
+
+// The main window as WinMain makes it, shown and painted, with the game's seed fixed.
+void StartProgram(unsigned seed = 1);
+// Inputs, separated by blanks (through the system's input when `realInput`, as to another
+// program's window): "c17" presses control 17 as the mouse does, "C3" and "S3" the
+// capital and the country of pair 3, "m17" is a WM_COMMAND 17 from nowhere, "k" a key, "b" a
+// left and "r" a right click on the background, "t9" nine ticks, "uC3h" ticks until the scan
+// hides capital slot 3 ("s" shows). Whatever they post (paints) is delivered after each.
+void Do(const std::string &inputs);
+extern bool realInput;
+void Click(HWND button, int up = 0); // pressed in the middle, let go there or `up` pixels higher
+void Key(WORD key);
+// One tick, told as what it did: "C3s" capital slot 3 shown, "S0h" country slot 0 hidden, "-".
+std::string TickAndWatch();
+// Match every pair left: by mouse, or with scanning on by the given switch ("k" or "b").
+void FinishGame(const char *press = "k");
+std::vector<std::string> Controls(); // "ID 'text' style x,y wxh [greyed] [checked]" each
+// Steps: inputs, and what must stand after them: the cues since the last step, then on the
+// selection screen the settings (see Harness.cpp); on the game screen the header line as last
+// painted ("City = |Oslo|State = |"), the half scanned next (C or S), the choices counted and
+// any button hidden.
+void Play(const std::vector<std::vector<std::string>> &steps);

@@ -1,0 +1,142 @@
+// Plays the built Orbisque.exe, which e2e/run.sh has started, from outside, as a person at the
+// screen would: reads its buttons and clicks or presses keys through the system's input.
+// ORBISQUE_DRIVE says how many copies to wait for and where the exe's trace of cues is.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "Harness.h"
+#include "state/State.h"
+
+namespace
+{
+
+int copies;
+char trace[MAX_PATH] = "Z:";
+double ticks, tickSum, worst, last; // the gaps between blinks, in ms
+
+template <typename F> bool Within(DWORD ms, F done)
+{
+    for (DWORD start = GetTickCount(); !done(); Sleep(1))
+        if (GetTickCount() - start > ms)
+            return false;
+    return true;
+}
+
+// The copies are open: play the last, the other dragged aside; its selection screen is up.
+void Attach()
+{
+    sscanf(getenv("ORBISQUE_DRIVE"), "%d %s", &copies, trace + 2);
+    std::vector<HWND> open;
+    ASSERT_TRUE(Within(30000, [&] {
+        open.clear();
+        for (HWND w = NULL; (w = FindWindowExA(NULL, w, "Orbisque", NULL));)
+            open.push_back(w);
+        return (int)open.size() == copies;
+    }));
+    for (HWND w : open)
+        SetWindowPos(hwnd = w, w != open.back() ? HWND_BOTTOM : HWND_TOP,
+                     w != open.back() ? 1100 : 25, 30, 0, 0, SWP_NOSIZE);
+    SetForegroundWindow(hwnd);
+    ASSERT_TRUE(Within(5000, [] { return Controls().size() == 14; }));
+    Sleep(300);
+    realInput = true;
+}
+
+// Waits until a blink shows or hides a game button (`wanted`, if given), timing the ticks.
+HWND Blink(HWND wanted = NULL)
+{
+    std::vector<HWND> all;
+    std::vector<bool> shown;
+    for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        all.push_back(c), shown.push_back(IsWindowVisible(c));
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 60000; Sleep(1))
+        for (size_t i = 0; i < all.size(); i++)
+            if (IsWindow(all[i]) && IsWindowVisible(all[i]) != shown[i]) {
+                shown[i] = !shown[i];
+                double now = GetTickCount(), gap = now - last;
+                if (last && gap < 450)
+                    ticks++, tickSum += gap, worst = std::fmax(worst, std::fabs(gap - 300));
+                last = now;
+                if (!wanted || all[i] == wanted)
+                    return all[i];
+            }
+    return NULL;
+}
+
+int Clicks() // click cues in the trace so far
+{
+    std::string text(1 << 20, 0);
+    FILE *f = fopen(trace, "rb");
+    text.resize(f ? fread(&text[0], 1, text.size(), f) : 0);
+    int n = f ? fclose(f) : 0;
+    for (size_t at = 0; (at = text.find("click.wav", at + 1)) != std::string::npos;)
+        n++;
+    return n;
+}
+
+} // namespace
+
+TEST(Drive, Selection)
+{
+    Attach();
+    PostMessageA(hwnd, WM_CLOSE, 0, 0);
+}
+
+TEST(Drive, Mouse)
+{
+    Attach();
+    Do("c27 c14 c17");
+    ASSERT_TRUE(Within(5000, [] { return GetDlgItem(hwnd, 311); })) << "no board";
+    for (int pair = 0; pair < 12; pair++)
+        Do("C" + std::to_string(pair) + " S" + std::to_string(pair));
+    ASSERT_TRUE(Within(5000, [] { return GetDlgItem(hwnd, 23); }));
+    Do("c23");
+}
+
+TEST(Drive, Switch)
+{
+    Attach();
+    Do("c18 c19 c27 c14 c17");
+    ASSERT_TRUE(Within(5000, [] { return GetDlgItem(hwnd, 311); })) << "no board";
+    for (int pair = 0; pair < 12; pair++) {
+        // A press dragged off a country leaves it the focus and sends no command; every other
+        // time another window comes in front meanwhile. Enter at a blink must then choose,
+        // within four presses.
+        HWND country = NULL, chosen = NULL;
+        for (int id = 300; id < 312; id++)
+            country = GetDlgItem(hwnd, id) ? GetDlgItem(hwnd, id) : country;
+        Click(country, 40);
+        GUITHREADINFO focus = {};
+        focus.cbSize = sizeof focus;
+        GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, NULL), &focus);
+        ASSERT_EQ(focus.hwndFocus, country) << "a dragged-off button keeps the focus";
+        if (pair % 2) {
+            HWND other = CreateWindowExA(0, "button", "", WS_POPUP | WS_VISIBLE, 900, 700, 9, 9,
+                                         NULL, NULL, NULL, NULL);
+            Sleep(400);
+            ASSERT_EQ(GetForegroundWindow(), other) << "Orbisque came forward by itself";
+            DestroyWindow(other);
+            SetForegroundWindow(hwnd);
+        }
+        for (int press = 0, before = Clicks(); press < 4 && !chosen; press++) {
+            HWND blinked = Blink();
+            Key(VK_RETURN);
+            Sleep(100);
+            chosen = Clicks() > before ? blinked : NULL;
+            last = 0; // a choice may show a button out of turn
+        }
+        ASSERT_TRUE(chosen) << "four presses of Enter chose nothing, pair " << pair;
+        int id = GetDlgCtrlID(chosen);
+        HWND partner = GetDlgItem(hwnd, id < 300 ? id + 100 : id - 100);
+        Blink(partner);
+        Key(VK_SPACE);
+        ASSERT_TRUE(Within(5000, [&] { return !IsWindow(chosen) && !IsWindow(partner); }));
+    }
+    printf("tick period over %.0f ticks: mean %.1f ms, worst deviation %.0f ms\n", ticks,
+           tickSum / ticks, worst);
+    EXPECT_TRUE(ticks > 30 && std::fabs(tickSum / ticks - 300) < 30);
+    Do("k"); // on the final screen: the pointer comes back with the return button
+    ASSERT_TRUE(Within(5000, [] { return GetDlgItem(hwnd, 23); }));
+    Do("c23");
+}

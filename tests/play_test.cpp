@@ -1,0 +1,101 @@
+// The board, and whole games through the real window: matching by mouse, the scan, the switch.
+#include <gtest/gtest.h>
+
+#include "Harness.h"
+#include "game/Board.h"
+#include "state/State.h"
+
+TEST(Board, StandsInItsPlacesWithAFontForTheScreen)
+{
+    // Pairs; left edge of column 0, step between columns, button size, font at 96 dpi.
+    const int boards[][6] = {
+        {12, 30, 240, 210, 40, 28}, {16, 20, 180, 160, 30, 22}, {20, 8, 150, 124, 30, 17}};
+    StartProgram();
+    HDC screen = GetDC(NULL);
+    for (const auto &b : boards) {
+        while (HWND child = GetWindow(hwnd, GW_CHILD))
+            DestroyWindow(child);
+        noSelected = b[0], fontSize = b[5];
+        for (int i = 0; i < b[0]; i++)
+            order[i] = (i * 7 + 3) % b[0],
+            strcpy(pickedCity$[i], ("c" + std::to_string(i)).c_str());
+        BuildBoard();
+        std::vector<std::string> controls = Controls(), want;
+        for (int i = 0; i < 2 * b[0] && i < (int)controls.size(); i++) {
+            int pick = i % b[0], slot = i < b[0] ? order[pick] : pick;
+            LOGFONTA lf;
+            GetObjectA(
+                (HFONT)SendDlgItemMessageA(hwnd, 200 + i / b[0] * 100 + pick, WM_GETFONT, 0, 0),
+                sizeof lf, &lf);
+            controls[i] += " " + std::string(lf.lfFaceName) + " " + std::to_string(lf.lfHeight) +
+                           " " + std::to_string(lf.lfWeight);
+            char line[100];
+            snprintf(line, sizeof line, "%d '%s' 50000000 %d,%d %dx%d Tahoma %d 400",
+                     200 + i / b[0] * 100 + pick, i < b[0] ? pickedCity$[pick] : pickedState$[pick],
+                     b[1] + slot / 4 * b[2], (i < b[0] ? 50 : 280) + slot % 4 * 50, b[3], b[4],
+                     -MulDiv(b[5], GetDeviceCaps(screen, LOGPIXELSY), 96));
+            want.push_back(line);
+        }
+        EXPECT_EQ(controls, want);
+    }
+}
+
+TEST(Mouse, MatchesPairsInEitherOrderAndIgnoresStrayCommands)
+{
+    // Europe, 12 pairs, seed 1: the capitals by slot, then the countries, as worked out by a
+    // separate model of the draw and the shuffle (one value per candidate, then 200 for the
+    // swaps), not by this program.
+    StartProgram(1);
+    Play({{"c14 c27 c17", "success2 click success1 / City = |State = | C 0"}});
+    std::string board;
+    for (int s = 0; s < 24; s++) {
+        char text[20] = "";
+        GetWindowTextA(s < 12 ? hwndCityButs[s] : hwndStateButs[s - 12], text, sizeof text);
+        board += text + std::string(",");
+    }
+    EXPECT_EQ(board, "Dublin,Stockholm,Oslo,Skopje,Bern,Vilnyus,Belgrade,Riga,Brussels,Prague,"
+                     "Reykjavik,Rome,Belgium,Switzerland,Czech Republic,Lithuania,Italy,"
+                     "Macedonia,Serbia,Norway,Iceland,Ireland,Latvia,Sweden,");
+    Play({{"C0", "click / City = |Brussels|State = | S 1"},
+          {"C0", "click / City = |Brussels|State = | S 2"}, // the same capital twice
+          {"S1", "click fail / City = |Brussels|State = |Switzerland| C 3"},
+          {"C1", "click ting / City = |State = | C 4"}, // wrong, then mended
+          {"S2", "click / City = |State = |Czech Republic| C 5"},
+          {"C2", "click ting / City = |State = | C 6"}, // country first
+          {"C3 C4", "click click / City = |Rome|State = | S 8"},
+          {"S3", "click fail / City = |Rome|State = |Lithuania| C 9"},
+          {"S4", "click ting / City = |State = | C 10"},
+          // Scanning off, only the buttons choose. Commands from no button there is: beyond
+          // the board, removed pairs, other bands, the selection's, the way out.
+          {"r b k t20 m212 m312 m299 m301 m204 m0 m13 m17 m14 m25 m18 m19 m23 m400", " /  C 10"}});
+    EXPECT_EQ(noSelected * 100 + buttonsLeft, 1218);
+    FinishGame();
+    EXPECT_EQ(cues.substr(cues.rfind(' ') + 1), "success1") << "extra presses: no yes";
+    EXPECT_EQ(Controls(),
+              std::vector<std::string>{"23 'RETURN TO CHOOSER' 50020000 200,300 210x90"});
+    EXPECT_TRUE(liveObjects.empty()) << "every button's font goes with it";
+    Do("c23");
+    MSG quit = {};
+    EXPECT_TRUE(PeekMessageA(&quit, NULL, WM_QUIT, WM_QUIT, PM_REMOVE) && quit.wParam == 0);
+}
+
+TEST(Switch, ChoosesWhatBlinksAndNothingElse)
+{
+    // The same board: capital slot 0 is Dublin, of pair 9.
+    StartProgram(1);
+    Do("c14 c27 c18 c19 c17");
+    cues.clear();
+    Play({{"uC0h k", "click / City = |Dublin|State = | S 1"}, // chosen while hidden: shown again
+          {"k b S9 r", " /  S 1"},                            // a doubled switch, the mouse
+          {"uS0h k", "click fail / City = |Dublin|State = |Belgium| C 2"}, // while hidden
+          {"uC0s b", "click fail / City = |Dublin|State = |Belgium| S 3"},
+          {"uS9s k", "click ting / City = |State = | C 4"}, // Ireland
+          {"uC11h uC11s uC11h uC11s t1 k",
+           " / City = |State = | S 4"}, // the half just changed: wait
+          {"uS1s k", "click / City = |State = |Switzerland| C 5"},
+          {"uC1s t1 k", "click fail / City = |Stockholm|State = |Switzerland| S 6"}, // a tick late
+          {"uC4s k", "click ting / City = |State = | C 7"}}); // Bern, the capital last
+    FinishGame("b");
+    EXPECT_EQ(Controls().size(), 1u) << "the way out stands";
+    EXPECT_EQ(ShowCursor(FALSE), -1) << "hidden for the game, shown by the last press";
+}
