@@ -62,7 +62,7 @@ lnk=$(echo "$c"/users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"/Programs/
 tr -d '\0' <"$lnk" | grep -aoE 'C:\\Program Files\\Orbisque\\(Orbisque.exe)?' | grep -qx 'C:\\Program Files\\Orbisque\\' ||
     fail "the shortcut does not start in the install folder"
 (cd "$out" && WINEDEBUG=trace+winmm "$root/scripts/wine-run" start /wait /unix "$lnk" >/dev/null 2>trace.log) &
-"$run" "$build/tests/orbisque_driver.exe" selection || { fail "no selection screen" && "$run" taskkill /f /im Orbisque.exe; }
+ORBISQUE_DRIVE="1 -" "$run" "$build/tests/orbisque_tests.exe" --gtest_filter=Drive.Selection || { fail "no selection screen" && "$run" taskkill /f /im Orbisque.exe; }
 wait $! || fail "the program ended with exit code $?"
 grep -A1 'proc_PlaySound SoundName=L"Sounds\\\\success2.wav"' "$out/trace.log" | grep -q 'ParentChunk ckid=RIFF' ||
     fail "the start cue was not found from the shortcut's working folder"
