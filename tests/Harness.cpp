@@ -34,18 +34,12 @@ BOOL WINAPI RecordPlaySound(LPCSTR sound, HMODULE module, DWORD flags)
     return realPlaySound(sound, module, flags);
 }
 
-HFONT WINAPI RecordCreateFont(const LOGFONTA *lf)
+// A font or a brush made: live until deleted.
+template <typename Object, typename From, Object(WINAPI **real)(From)> Object WINAPI Made(From from)
 {
-    HFONT font = realCreateFont(lf);
-    liveObjects.insert(font);
-    return font;
-}
-
-HBRUSH WINAPI RecordCreateBrush(COLORREF colour)
-{
-    HBRUSH brush = realCreateBrush(colour);
-    liveObjects.insert(brush);
-    return brush;
+    Object made = (*real)(from);
+    liveObjects.insert(made);
+    return made;
 }
 
 BOOL WINAPI RecordDeleteObject(HGDIOBJ object)
@@ -112,26 +106,27 @@ void Click(HWND button, int up)
 {
     RECT r;
     GetWindowRect(button, &r);
+    const DWORD buttons[] = {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
     INPUT in[3] = {}; // the moves travel with the press, so it cannot land where the pointer was
     for (int i = 0; i < 3; i++) {
         in[i].type = INPUT_MOUSE;
-        in[i].mi.dx = (r.left + r.right) / 2 * 65536 / GetSystemMetrics(SM_CXSCREEN);
-        in[i].mi.dy =
-            ((r.top + r.bottom) / 2 - (i == 2) * up) * 65536 / GetSystemMetrics(SM_CYSCREEN);
-        in[i].mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+        in[i].mi = {(r.left + r.right) / 2 * 65536 / GetSystemMetrics(SM_CXSCREEN),
+                    ((r.top + r.bottom) / 2 - up * (i == 2)) * 65536 /
+                        GetSystemMetrics(SM_CYSCREEN),
+                    0,
+                    MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | buttons[i],
+                    0,
+                    0};
     }
-    in[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-    in[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
     SendInput(3, in, sizeof *in);
     Sleep(50);
 }
 
 void Key(WORD key)
 {
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_KEYBOARD;
-    in[0].ki.wVk = in[1].ki.wVk = key;
-    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    INPUT in[2] = {{INPUT_KEYBOARD, {}}, {INPUT_KEYBOARD, {}}};
+    in[0].ki = {key, 0, 0, 0, 0};
+    in[1].ki = {key, 0, KEYEVENTF_KEYUP, 0, 0};
     SendInput(2, in, sizeof *in);
 }
 
@@ -242,8 +237,8 @@ int main(int argc, char **argv)
 {
     _setmode(_fileno(stdout), _O_BINARY); // CTest reads the test list: no carriage returns
     realPlaySound = Hook("PlaySoundA", RecordPlaySound);
-    realCreateFont = Hook("CreateFontIndirectA", RecordCreateFont);
-    realCreateBrush = Hook("CreateSolidBrush", RecordCreateBrush);
+    realCreateFont = Hook("CreateFontIndirectA", Made<HFONT, const LOGFONTA *, &realCreateFont>);
+    realCreateBrush = Hook("CreateSolidBrush", Made<HBRUSH, COLORREF, &realCreateBrush>);
     realDeleteObject = Hook("DeleteObject", RecordDeleteObject);
     realTextOut = Hook("TextOutA", RecordTextOut);
     if (!getenv("ORBISQUE_DRIVE"))

@@ -1,33 +1,24 @@
 #!/bin/sh
 # Installs the packages as school IT would (msiexec /qn) in the project's prefix: the 32-bit one
-# and away again, then the 64-bit one over an older version built here, started from its
-# Start-menu shortcut; then the requests msiexec must refuse, and the uninstall that must leave
-# nothing behind. Usage: installer.sh BUILD_DIR (the 64-bit build; the 32-bit one is beside it)
-build=$1
-root=$(cd "$(dirname "$0")/.." && pwd)
+# and away again; the 64-bit one over an older version built here, then started from its
+# Start-menu shortcut; the requests msiexec must refuse; the uninstall that leaves nothing.
+# Usage: installer.sh BUILD_DIR VERSION (the 64-bit build; the 32-bit one stands beside it)
+build=$1 root=$(cd "$(dirname "$0")/.." && pwd) out=$1/installer
 # wine-ctest, since Wine's services started by the first call would hold CTest's pipe open.
-run="$root/scripts/wine-ctest"
-# The shortcut must not reach the menus of the machine that runs the test.
-export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
-c="${WINEPREFIX:-$root/build/wine}/drive_c" out="$build/installer"
-rm -rf "$out" && mkdir -p "$out"
-version=$(sed -n 's/^project(Orbisque VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
-new="$build/Orbisque-$version-win64.msi" x86="$build/../win32/Orbisque-$version-win32.msi"
+run="$root/scripts/wine-ctest" c="${WINEPREFIX:-$root/build/wine}/drive_c"
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d" # not the test machine's menus
+new="$build/Orbisque-$2-win64.msi" x86="$build/../win32/Orbisque-$2-win32.msi"
 old="$out/Orbisque-0.9.0-win64.msi"
-(cd "$build" && wixl -a x64 -D Arch=x64 -D Version=0.9.0 -o "$old" "$root/installer/Orbisque.wxs")
-failed=0
+rm -rf "$out" && mkdir -p "$out" && cd "$build" &&
+    wixl -a x64 -D Arch=x64 -D Version=0.9.0 -o "$old" "$root/installer/Orbisque.wxs" || exit 1
 fail() { echo "FAIL: $*" && failed=1; }
-
-# msiexec ACTION PACKAGE EXPECTED: under Wine the exit code is the low byte of Windows' own
-# (1603, a refusal by a launch condition, is 67).
+# msiexec ACTION PACKAGE EXIT: under Wine the exit code is the low byte of Windows' (1603 is 67).
 msi() {
     "$run" msiexec "$1" "Z:$(echo "$2" | tr / '\\')" /qn >/dev/null
-    code=$?
-    [ $code = "$3" ] || { fail "msiexec $1 $(basename "$2"): exit code $code, not $3" && return 1; }
+    code=$? && [ $code = "$3" ] || fail "msiexec $1 $(basename "$2"): exit code $code, not $3"
 }
-trap '[ $failed = 0 ] || for p in "$new" "$x86" "$old"; do msi /x "$p" 0 >/dev/null; done' EXIT
-# What of ours the prefix holds: files, shortcuts, installed-programs entries, and the
-# installer's keys of our products and components (named by their codes).
+trap '[ -z "$failed" ] || for p in "$new" "$x86" "$old"; do msi /x "$p" 0 2>/dev/null; done' EXIT
+# Ours in the prefix: files and shortcuts, and keys naming us or our products and components.
 state() {
     find "$c" ! -path "$c/windows/Installer" ! -path "$c/users/*/Temp*" | sort
     for key in HKLM\\Software\\Classes\\Installer HKLM\\Software\\Microsoft\\Windows\\CurrentVersion \
@@ -36,7 +27,7 @@ state() {
             grep -i -E '\\([0-9A-F]{32}|\{[-0-9A-F]{36}\})$|orbisque|DisplayVersion'
     done
 }
-# DIR BUILD: the build's exe and cues, in one installed-programs entry, registered for all users.
+# DIR BUILD VERSION: the build's exe and cues, and one installed-programs entry for all users.
 installed() {
     cmp "$2/Orbisque.exe" "$c/$1/Orbisque/Orbisque.exe" && diff -r "$2/Sounds" "$c/$1/Orbisque/Sounds" ||
         fail "not installed into $1"
@@ -44,32 +35,30 @@ installed() {
         / DisplayName .*Orbisque/ && k ~ /Uninstall/ { n[k] = 1 } / DisplayVersion / { v[k] = $3 }
         / Publisher / { sub(/.*REG_SZ +/, ""); p[k] = $0 } END { for (k in n) print v[k], p[k] }')
     [ "$listed" = "HKEY_LOCAL_MACHINE
-$version The Orbisque project" ] || fail "registered as: $listed"
+$3 The Orbisque project" ] || fail "registered as: $listed"
 }
-
-# Each target upgrades only its own: the 64-bit package must not remove the 32-bit one.
-code() { msiinfo export "$1" Property | grep UpgradeCode; }
-[ "$(code "$x86")" != "$(code "$new")" ] || fail "one UpgradeCode for both targets"
+[ "$(msiinfo export "$x86" Property | grep UpgradeCode)" != "$(msiinfo export "$new" Property | grep UpgradeCode)" ] ||
+    fail "one UpgradeCode for both targets: one would remove the other"
 state >"$out/before"
-msi /i "$x86" 0 && installed "Program Files (x86)" "$build/../win32"
+msi /i "$x86" 0 && installed "Program Files (x86)" "$build/../win32" "$2"
 msi /x "$x86" 0 && { state | diff "$out/before" - || fail "the 32-bit package left the above"; }
-msi /i "$old" 0
-msi /i "$new" 0 && installed "Program Files" "$build"
+msi /i "$old" 0 && msi /i "$new" 0 && installed "Program Files" "$build" "$2"
 
-# Started from its shortcut, from elsewhere: the start cue is found and read, then closed.
+# Started from its shortcut: the start cue is read from its working folder, and it ends with 0.
 # Wine starts a shortcut without a working folder in its target's, so that is read off the link.
 lnk=$(echo "$c"/users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"/Programs/Orbisque.lnk)
 tr -d '\0' <"$lnk" | grep -aoE 'C:\\Program Files\\Orbisque\\(Orbisque.exe)?' | grep -qx 'C:\\Program Files\\Orbisque\\' ||
     fail "the shortcut does not start in the install folder"
 (cd "$out" && WINEDEBUG=trace+winmm "$root/scripts/wine-run" start /wait /unix "$lnk" >/dev/null 2>trace.log) &
-ORBISQUE_DRIVE="1 -" "$run" "$build/tests/orbisque_tests.exe" --gtest_filter=Drive.Selection || { fail "no selection screen" && "$run" taskkill /f /im Orbisque.exe; }
+ORBISQUE_DRIVE="1 -" "$run" "$build/tests/orbisque_tests.exe" --gtest_filter=Drive.Selection >/dev/null ||
+    fail "no selection screen"
 wait $! || fail "the program ended with exit code $?"
-grep -A1 'proc_PlaySound SoundName=L"Sounds\\\\success2.wav"' "$out/trace.log" | grep -q 'ParentChunk ckid=RIFF' ||
-    fail "the start cue was not found from the shortcut's working folder"
+grep -A1 'SoundName=L"Sounds\\\\success2.wav"' "$out/trace.log" | grep -q 'ParentChunk ckid=RIFF' ||
+    fail "the start cue was not read from the shortcut's working folder"
 
 # The same package again and an older one over it are refused and change nothing.
 state >"$out/during"
 for p in "$new" "$old"; do msi /i "$p" 67 && { state | diff "$out/during" - || fail "$p changed the above"; }; done
 msi /x "$new" 0 && { state | diff "$out/before" - || fail "the uninstall left the above"; }
 msi /x "$new" 67
-exit $failed
+[ -z "$failed" ] && echo "PASS: installed, upgraded, refused and removed"
