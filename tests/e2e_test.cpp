@@ -77,12 +77,6 @@ int Clicks() // click cues in the trace so far
 
 } // namespace
 
-TEST(Drive, Selection)
-{
-    Attach();
-    PostMessageA(hwnd, WM_CLOSE, 0, 0);
-}
-
 TEST(Drive, Mouse)
 {
     Attach();

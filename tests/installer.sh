@@ -44,14 +44,14 @@ msi /i "$x86" 0 && installed "Program Files (x86)" "$build/../win32" "$2"
 msi /x "$x86" 0 && { state | diff "$out/before" - || fail "the 32-bit package left the above"; }
 msi /i "$old" 0 && msi /i "$new" 0 && installed "Program Files" "$build" "$2"
 
-# Started from its shortcut: the start cue is read from its working folder, and it ends with 0.
+# Started from its shortcut: the start cue is read from its working folder; played, it ends with 0.
 # Wine starts a shortcut without a working folder in its target's, so that is read off the link.
 lnk=$(echo "$c"/users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"/Programs/Orbisque.lnk)
 tr -d '\0' <"$lnk" | grep -aoE 'C:\\Program Files\\Orbisque\\(Orbisque.exe)?' | grep -qx 'C:\\Program Files\\Orbisque\\' ||
     fail "the shortcut does not start in the install folder"
 (cd "$out" && WINEDEBUG=trace+winmm "$root/scripts/wine-run" start /wait /unix "$lnk" >/dev/null 2>trace.log) &
-ORBISQUE_DRIVE="1 -" "$run" "$build/tests/orbisque_tests.exe" --gtest_filter=Drive.Selection >/dev/null ||
-    fail "no selection screen"
+ORBISQUE_DRIVE="1 -" "$run" "$build/tests/orbisque_tests.exe" --gtest_filter=Drive.Mouse >/dev/null ||
+    fail "not played by mouse"
 wait $! || fail "the program ended with exit code $?"
 grep -A1 'SoundName=L"Sounds\\\\success2.wav"' "$out/trace.log" | grep -q 'ParentChunk ckid=RIFF' ||
     fail "the start cue was not read from the shortcut's working folder"
