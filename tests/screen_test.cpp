@@ -60,7 +60,8 @@ TEST(Selection, OpensAsDesignedAndItsSettingsChangeTheGame)
           {"c17 c17 m19 c18", "continent continent click / 12 24 28 000001 4 x........x..x."},
           {"c19 c22", "click click / 12 24 28 000001 5 x........x...x"},
           {"c18 c24 c28 c26 c27", "click / 12 24 28 101110 5 x...x.xxx.---+"},
-          {"c16", "click / 20 40 17 101110 5 ..x.x.xxx.---+"}});
+          {"c16", "click / 20 40 17 101110 5 ..x.x.xxx.---+"},
+          {"c28 c26 c27 c17", "success1 / City = |State = | C 0"}}); // "All but Easy" alone
 }
 
 TEST(Paint, EachScreenAsDesigned)
