@@ -68,7 +68,10 @@ TEST(Mouse, MatchesPairsInEitherOrderAndIgnoresStrayCommands)
           // Scanning off, only the buttons choose. Commands from no button there is: beyond
           // the board, removed pairs, other bands, the selection's, the way out.
           {"r b k t20 m212 m312 m299 m301 m204 m0 m13 m17 m14 m25 m18 m19 m23 m400", " /  C 10"}});
-    EXPECT_EQ(noSelected * 100 + buttonsLeft, 1218);
+    EXPECT_EQ(std::to_string(noSelected) + " " + std::to_string(buttonsLeft) + " " +
+                  std::to_string(scanOn) + std::to_string(africaOk),
+              "12 18 00")
+        << "a setting changed during the game";
     FinishGame();
     EXPECT_EQ(cues.substr(cues.rfind(' ') + 1), "success1") << "extra presses: no yes";
     EXPECT_EQ(Controls(),
