@@ -172,13 +172,9 @@ std::string TickAndWatch()
 void FinishGame(const char *press)
 {
     for (int pair = 0; pair < noSelected; pair++) {
-        std::string n = std::to_string(pair);
-        if (statePresent[pair] && !scanOn)
-            Do("C" + n + " S" + n);
-        // With scanning, the capital comes round at the latest after the countries.
-        for (int tick = 0; statePresent[pair] && tick < 500; tick++)
-            if (TickAndWatch() == "C" + std::to_string(order[pair]) + "s")
-                Do(press + (" uS" + n + "s ") + press);
+        std::string n = std::to_string(pair), slot = std::to_string(order[pair]);
+        if (statePresent[pair])
+            Do(scanOn ? "uC" + slot + "s " + press + " uS" + n + "s " + press : "C" + n + " S" + n);
     }
     ASSERT_EQ(currentScreen, kFinalScreen) << "a pair left on the board";
 }
