@@ -13,7 +13,7 @@
 extern std::string cues;
 extern std::set<HGDIOBJ> liveObjects;   // fonts and brushes made and not yet deleted
 extern std::vector<LOGFONTA> fontsMade; // every font asked for
-// Every TextOutA call, as "x,y colour/background height face 'text'" (height in pixels).
+// Every TextOutA call, as "x,y colour/background points face 'text'".
 extern std::vector<std::string> painted;
 
 // The main window as WinMain makes it, shown and painted, with the game's seed fixed.
