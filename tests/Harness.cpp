@@ -97,8 +97,13 @@ void Pump()
 
 void StartProgram(unsigned seed)
 {
+    auto two = [] { return Rand() * 32768 + Rand(); };
+    Srand(seed);
     RegisterMainClass(GetModuleHandleA(NULL));
     ShowWindow(CreateMainWindow(GetModuleHandleA(NULL)), SW_SHOWNORMAL);
+    int drawn = two();
+    Srand(seed);
+    EXPECT_NE(drawn, two()) << "the generator is not seeded from the clock at start";
     Srand(seed); // the game is drawn only at its start, so this fixes its board
     Pump();
 }
