@@ -86,16 +86,15 @@ TEST(Switch, ChoosesWhatBlinksAndNothingElse)
 {
     // The same board: capital slot 0 is Dublin, of pair 9.
     StartProgram(1);
-    Do("c14 c27 c18 c19 c17");
-    cues.clear();
-    Play({{"uC0h k", "click / City = |Dublin|State = | S 1"}, // chosen while hidden: shown again
+    Play({{"c14 c27 c18 c19 c17 k", "success2 click click click success1 / City = |State = | C 0"},
+          {"uC0h k", "click / City = |Dublin|State = | S 1"}, // chosen while hidden: shown again
           {"k b S9 r", " /  S 1"},                            // a doubled switch, the mouse
           {"uS0h k", "click fail / City = |Dublin|State = |Belgium| C 2"}, // while hidden
           {"uC0s b", "click fail / City = |Dublin|State = |Belgium| S 3"},
           {"uS9s k", "click ting / City = |State = | C 4"}, // Ireland
           {"uC11h uC11s uC11h uC11s t1 k",
-           " / City = |State = | S 4"}, // the half just changed: wait
-          {"uS1s k", "click / City = |State = |Switzerland| C 5"},
+           " / City = |State = | S 4"},                              // the half just changed: wait
+          {"uS1s k k", "click / City = |State = |Switzerland| C 5"}, // no capital before a blink
           {"uC1s t1 k", "click fail / City = |Stockholm|State = |Switzerland| S 6"}, // a tick late
           {"uC4s k", "click ting / City = |State = | C 7"}}); // Bern, the capital last
     FinishGame("b");
