@@ -100,6 +100,7 @@ TEST(Drive, Switch)
         HWND country = NULL, chosen = NULL;
         for (int id = 300; id < 312; id++)
             country = GetDlgItem(hwnd, id) ? GetDlgItem(hwnd, id) : country;
+        Blink(); // just after a tick, so that the focus is seen before the next takes it back
         Click(country, 40);
         ASSERT_TRUE(Within(3000, [&] {
             GUITHREADINFO focus = {};
