@@ -12,7 +12,6 @@
 // where the module or the flags are not the plain ones.
 extern std::string cues;
 extern std::set<HGDIOBJ> liveObjects;   // fonts and brushes made and not yet deleted
-extern std::vector<LOGFONTA> fontsMade; // every font asked for
 // Every TextOutA call, as "x,y colour/background points face 'text'".
 extern std::vector<std::string> painted;
 
