@@ -5,11 +5,15 @@
 # Usage: installer.sh BUILD_DIR VERSION (the 64-bit build; the 32-bit one stands beside it)
 build=$1 root=$(cd "$(dirname "$0")/.." && pwd) out=$1/installer
 # wine-ctest, since Wine's services started by the first call would hold CTest's pipe open.
-run="$root/scripts/wine-ctest" c="${WINEPREFIX:-$root/build/wine}/drive_c"
+run="$root/scripts/wine-ctest" from=${WINEPREFIX:-$root/build/wine}
+# A prefix made afresh from the project's, so that a run that failed halfway leaves nothing
+# for the next: hard links share the system files, the registry is its own.
+export WINEPREFIX="$out/prefix" && c="$out/prefix/drive_c"
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d" # not the test machine's menus
 new="$build/Orbisque-$2-win64.msi" x86="$build/../win32/Orbisque-$2-win32.msi"
 old="$out/Orbisque-0.9.0-win64.msi"
-rm -rf "$out" && mkdir -p "$out" && cd "$build" &&
+rm -rf "$out" && mkdir -p "$out" && cp -al "$from" "$WINEPREFIX" && cp --remove-destination "$from"/*.reg "$WINEPREFIX" &&
+    cd "$build" &&
     wixl -a x64 -D Arch=x64 -D Version=0.9.0 -o "$old" "$root/installer/Orbisque.wxs" || exit 1
 fail() { echo "FAIL: $*" && failed=1; }
 # msiexec ACTION PACKAGE EXIT: under Wine the exit code is the low byte of Windows' (1603 is 67).
@@ -17,7 +21,7 @@ msi() {
     "$run" msiexec "$1" "Z:$(echo "$2" | tr / '\\')" /qn >/dev/null
     code=$? && [ $code = "$3" ] || fail "msiexec $1 $(basename "$2"): exit code $code, not $3"
 }
-trap '[ -z "$failed" ] || for p in "$new" "$x86" "$old"; do msi /x "$p" 0 2>/dev/null; done' EXIT
+trap '/usr/lib/wine/wineserver -k' EXIT
 # Ours in the prefix: files and shortcuts, and keys naming us or our products and components.
 state() {
     find "$c" ! -path "$c/windows/Installer" ! -path "$c/users/*/Temp*" | sort
@@ -51,7 +55,7 @@ tr -d '\0' <"$lnk" | grep -aoE 'C:\\Program Files\\Orbisque\\(Orbisque.exe)?' | 
     fail "the shortcut does not start in the install folder"
 (cd "$out" && WINEDEBUG=trace+winmm "$root/scripts/wine-run" start /wait /unix "$lnk" >/dev/null 2>trace.log) &
 ORBISQUE_DRIVE="1 -" "$run" "$build/tests/orbisque_tests.exe" --gtest_filter=Drive.Mouse >/dev/null ||
-    fail "not played by mouse"
+    { fail "not played by mouse" && /usr/lib/wine/wineserver -k; }
 wait $! || fail "the program ended with exit code $?"
 grep -A1 'SoundName=L"Sounds\\\\success2.wav"' "$out/trace.log" | grep -q 'ParentChunk ckid=RIFF' ||
     fail "the start cue was not read from the shortcut's working folder"
