@@ -57,7 +57,9 @@ tr -d '\0' <"$lnk" | grep -aoE 'C:\\Program Files\\Orbisque\\(Orbisque.exe)?' | 
 ORBISQUE_DRIVE="1 -" "$run" "$build/tests/orbisque_tests.exe" --gtest_filter=Drive.Mouse >/dev/null ||
     { fail "not played by mouse" && /usr/lib/wine/wineserver -k; }
 wait $! || fail "the program ended with exit code $?"
-grep -A1 'SoundName=L"Sounds\\\\success2.wav"' "$out/trace.log" | grep -q 'ParentChunk ckid=RIFF' ||
+# The cue's file is read on its own thread, whose lines others' may come between.
+awk -F: '/SoundName=L"Sounds.*success2.wav"/ { t = $1 } $1 == t && /ParentChunk ckid=RIFF/ { n++ }
+    END { exit !n }' "$out/trace.log" ||
     fail "the start cue was not read from the shortcut's working folder"
 
 # The same package again and an older one over it are refused and change nothing.
