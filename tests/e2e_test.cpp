@@ -75,6 +75,18 @@ int Clicks() // click cues in the trace so far
     return n;
 }
 
+// The return button: the program must end within 20 s, with exit code 0.
+void Quit()
+{
+    DWORD id, code = 1;
+    GetWindowThreadProcessId(hwnd, &id);
+    HANDLE program = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+    Do("c23");
+    EXPECT_EQ(WaitForSingleObject(program, 20000), WAIT_OBJECT_0);
+    EXPECT_TRUE(GetExitCodeProcess(program, &code) && code == 0) << "exit code " << code;
+    CloseHandle(program);
+}
+
 } // namespace
 
 TEST(Drive, Mouse)
@@ -85,7 +97,7 @@ TEST(Drive, Mouse)
     for (int pair = 0; pair < 12; pair++)
         Do("C" + std::to_string(pair) + " S" + std::to_string(pair));
     ASSERT_TRUE(Within(5000, [] { return GetDlgItem(hwnd, 23); }));
-    Do("c23");
+    Quit();
 }
 
 TEST(Drive, Switch)
@@ -135,5 +147,5 @@ TEST(Drive, Switch)
     EXPECT_TRUE(ticks > 30 && std::fabs(tickSum / ticks - 300) < 30);
     Do("k"); // on the final screen: the pointer comes back with the return button
     ASSERT_TRUE(Within(5000, [] { return GetDlgItem(hwnd, 23); }));
-    Do("c23");
+    Quit();
 }
