@@ -11,7 +11,7 @@
 // Every PlaySoundA call, as "click fail ...": the stem of "Sounds\<stem>.wav", marked '!'
 // where the module or the flags are not the plain ones.
 extern std::string cues;
-extern std::set<HGDIOBJ> liveObjects;   // fonts and brushes made and not yet deleted
+extern std::set<HGDIOBJ> liveObjects; // fonts and brushes made and not yet deleted
 // Every TextOutA call, as "x,y colour/background points face 'text'".
 extern std::vector<std::string> painted;
 
