@@ -16,6 +16,7 @@ std::string cues;
 std::set<HGDIOBJ> liveObjects;
 std::vector<std::string> painted;
 bool realInput;
+const int screenDpi = getenv("ORBISQUE_EXPECT_DPI") ? 120 : 96;
 
 namespace
 {

@@ -24,6 +24,7 @@ void StartProgram(unsigned seed = 1);
 // hides capital slot 3 ("s" shows). Whatever they post (paints) is delivered after each.
 void Do(const std::string &inputs);
 extern bool realInput;
+extern const int screenDpi; // of the prefix the run is in: 120 where ORBISQUE_EXPECT_DPI says so
 void Click(HWND button, int up = 0); // pressed in the middle, let go there or `up` pixels higher
 void Key(WORD key);
 // One tick, told as what it did: "C3s" capital slot 3 shown, "S0h" country slot 0 hidden, "-".

@@ -11,7 +11,6 @@ TEST(Board, StandsInItsPlacesWithAFontForTheScreen)
     const int boards[][6] = {
         {12, 30, 240, 210, 40, 28}, {16, 20, 180, 160, 30, 22}, {20, 8, 150, 124, 30, 17}};
     StartProgram();
-    const int dpi = getenv("ORBISQUE_EXPECT_DPI") ? 120 : 96; // of the prefix the test runs in
     for (const auto &b : boards) {
         while (HWND child = GetWindow(hwnd, GW_CHILD))
             DestroyWindow(child);
@@ -33,7 +32,7 @@ TEST(Board, StandsInItsPlacesWithAFontForTheScreen)
             snprintf(line, sizeof line, "%d '%s' 50000000 %d,%d %dx%d Tahoma %d 400",
                      200 + i / b[0] * 100 + pick, i < b[0] ? pickedCity$[pick] : pickedState$[pick],
                      b[1] + slot / 4 * b[2], (i < b[0] ? 50 : 280) + slot % 4 * 50, b[3], b[4],
-                     -MulDiv(b[5], dpi, 96));
+                     -MulDiv(b[5], screenDpi, 96));
             want.push_back(line);
         }
         EXPECT_EQ(controls, want);

@@ -19,7 +19,7 @@ std::vector<std::string> Painted()
     for (std::string &line : painted)
         line.erase(std::min(line.find(" Times New Roman '"), line.size()), 16);
     HDC dc = GetDC(hwnd);
-    EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSY), getenv("ORBISQUE_EXPECT_DPI") ? 120 : 96);
+    EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSY), screenDpi);
     painted.push_back(std::to_string(GetPixel(dc, 700, 400)));
     ReleaseDC(hwnd, dc);
     return painted;
