@@ -256,7 +256,7 @@ int main(int argc, char **argv)
     realDeleteObject = Hook("DeleteObject", RecordDeleteObject);
     realTextOut = Hook("TextOutA", RecordTextOut);
     if (!getenv("ORBISQUE_DRIVE")) {
-        testing::GTEST_FLAG(filter) = "-Drive.*"; // e2e/run.sh plays them, on the built exe
+        testing::GTEST_FLAG(filter) = "-Drive.*"; // e2e.sh plays them, on the built exe
         CreateThread(NULL, 0, Watchdog, NULL, 0, NULL);
     }
     testing::InitGoogleTest(&argc, argv);

@@ -1,9 +1,11 @@
-// Plays the built Orbisque.exe, which e2e/run.sh has started, from outside, as a person at the
+// Plays the built Orbisque.exe, which e2e.sh has started, from outside, as a person at the
 // screen would: reads its buttons and clicks or presses keys through the system's input.
-// ORBISQUE_DRIVE says how many copies to wait for and where the exe's trace of cues is.
+// ORBISQUE_DRIVE says how many copies are open, then where their traces of cues are.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <sstream>
 
 #include "Harness.h"
 #include "state/State.h"
@@ -11,8 +13,8 @@
 namespace
 {
 
-int copies;
-char trace[MAX_PATH] = "Z:";
+int copies; // open, each test playing one
+std::vector<std::string> traces;
 double ticks, tickSum, worst, last; // the gaps between blinks, in ms
 
 template <typename F> bool Within(DWORD ms, F done)
@@ -26,7 +28,12 @@ template <typename F> bool Within(DWORD ms, F done)
 // The copies are open: play the last, the other dragged aside; its selection screen is up.
 void Attach()
 {
-    sscanf(getenv("ORBISQUE_DRIVE"), "%d %s", &copies, trace + 2);
+    if (!copies) {
+        std::istringstream drive(getenv("ORBISQUE_DRIVE"));
+        drive >> copies;
+        for (std::string trace; drive >> trace;)
+            traces.push_back("Z:" + trace);
+    }
     std::vector<HWND> open;
     ASSERT_TRUE(Within(30000, [&] {
         open.clear();
@@ -64,14 +71,15 @@ HWND Blink(HWND wanted = NULL)
     return NULL;
 }
 
-int Clicks() // click cues in the trace so far
+int Clicks() // click cues in the traces so far
 {
-    std::string text(1 << 20, 0);
-    FILE *f = fopen(trace, "rb");
-    text.resize(f ? fread(&text[0], 1, text.size(), f) : 0);
-    int n = f ? fclose(f) : 0;
-    for (size_t at = 0; (at = text.find("click.wav", at + 1)) != std::string::npos;)
-        n++;
+    int n = 0;
+    for (const std::string &trace : traces) {
+        std::ifstream f(trace, std::ios::binary);
+        std::string text{std::istreambuf_iterator<char>(f), {}};
+        for (size_t at = 0; (at = text.find("click.wav", at + 1)) != std::string::npos;)
+            n++;
+    }
     return n;
 }
 
@@ -85,6 +93,7 @@ void Quit()
     EXPECT_EQ(WaitForSingleObject(program, 20000), WAIT_OBJECT_0);
     EXPECT_TRUE(GetExitCodeProcess(program, &code) && code == 0) << "exit code " << code;
     CloseHandle(program);
+    copies--;
 }
 
 } // namespace
