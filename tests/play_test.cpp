@@ -41,21 +41,12 @@ TEST(Board, StandsInItsPlacesWithAFontForTheScreen)
 
 TEST(Mouse, MatchesPairsInEitherOrderAndIgnoresStrayCommands)
 {
-    // Europe, 12 pairs, seed 1: the capitals by slot, then the countries, as worked out by a
-    // separate model of the draw and the shuffle (one value per candidate, then 200 for the
-    // swaps), not by this program.
+    // Europe, 12 pairs, seed 1. The pairs by pick (Belgium, Switzerland, Czech Republic,
+    // Lithuania, Italy...) and capital slot 0 (Dublin, of pair 9) are those of a separate model
+    // of the draw and the shuffle, not of this program.
     StartProgram(1);
-    Play({{"c14 c27 c17", "success2 click success1 / City = |State = | C 0"}});
-    std::string board;
-    for (int s = 0; s < 24; s++) {
-        char text[20] = "";
-        GetWindowTextA(s < 12 ? hwndCityButs[s] : hwndStateButs[s - 12], text, sizeof text);
-        board += text + std::string(",");
-    }
-    EXPECT_EQ(board, "Dublin,Stockholm,Oslo,Skopje,Bern,Vilnyus,Belgrade,Riga,Brussels,Prague,"
-                     "Reykjavik,Rome,Belgium,Switzerland,Czech Republic,Lithuania,Italy,"
-                     "Macedonia,Serbia,Norway,Iceland,Ireland,Latvia,Sweden,");
-    Play({{"C0", "click / City = |Brussels|State = | S 1"},
+    Play({{"c14 c27 c17", "success2 click success1 / City = |State = | C 0"},
+          {"C0", "click / City = |Brussels|State = | S 1"},
           {"C0", "click / City = |Brussels|State = | S 2"}, // the same capital twice
           {"S1", "click fail / City = |Brussels|State = |Switzerland| C 3"},
           {"C1", "click ting / City = |State = | C 4"}, // wrong, then mended
@@ -67,10 +58,6 @@ TEST(Mouse, MatchesPairsInEitherOrderAndIgnoresStrayCommands)
           // Scanning off, only the buttons choose. Commands from no button there is: beyond
           // the board, removed pairs, other bands, the selection's, the way out.
           {"r b k t20 m212 m312 m299 m301 m204 m0 m13 m17 m14 m25 m18 m19 m23 m400", " /  C 10"}});
-    EXPECT_EQ(std::to_string(noSelected) + " " + std::to_string(buttonsLeft) + " " +
-                  std::to_string(scanOn) + std::to_string(africaOk),
-              "12 18 00")
-        << "a setting changed during the game";
     FinishGame();
     EXPECT_EQ(cues.substr(cues.rfind(' ') + 1), "success1") << "extra presses: no yes";
     EXPECT_EQ(Controls(),
@@ -83,8 +70,8 @@ TEST(Mouse, MatchesPairsInEitherOrderAndIgnoresStrayCommands)
 
 TEST(Switch, ChoosesWhatBlinksAndNothingElse)
 {
-    // The same board: capital slot 0 is Dublin, of pair 9.
-    StartProgram(1);
+    StartProgram(1); // the same board
+
     Play({{"c14 c27 c18 c19 c17 k", "success2 click click click success1 / City = |State = | C 0"},
           {"uC0h k", "click / City = |Dublin|State = | S 1"}, // chosen while hidden: shown again
           {"k b S9 r", " /  S 1"},                            // a doubled switch, the mouse
