@@ -54,9 +54,10 @@ BOOL WINAPI RecordTextOut(HDC hdc, int x, int y, LPCSTR text, int length)
     LOGFONTA lf = {};
     GetObjectA(GetCurrentObject(hdc, OBJ_FONT), sizeof lf, &lf);
     char line[200];
-    snprintf(line, sizeof line, "%d,%d %06lX/%06lX %d %s '%.*s'", x, y, GetTextColor(hdc),
+    snprintf(line, sizeof line, "%d,%d %06lX/%06lX %d %s%s%s%s '%.*s'", x, y, GetTextColor(hdc),
              GetBkColor(hdc), MulDiv(-lf.lfHeight, 72, GetDeviceCaps(hdc, LOGPIXELSY)),
-             lf.lfFaceName, length, text);
+             lf.lfWeight > FW_NORMAL ? "bold " : "", lf.lfItalic ? "italic " : "",
+             lf.lfUnderline ? "underlined " : "", lf.lfFaceName, length, text);
     painted.push_back(line);
     return realTextOut(hdc, x, y, text, length);
 }
@@ -124,17 +125,12 @@ void Click(HWND button, int up)
     RECT r;
     GetWindowRect(button, &r);
     const DWORD buttons[] = {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
-    INPUT in[3] = {}; // the moves travel with the press, so it cannot land where the pointer was
-    for (int i = 0; i < 3; i++) {
-        in[i].type = INPUT_MOUSE;
-        in[i].mi = {(r.left + r.right) / 2 * 65536 / GetSystemMetrics(SM_CXSCREEN),
-                    ((r.top + r.bottom) / 2 - up * (i == 2)) * 65536 /
-                        GetSystemMetrics(SM_CYSCREEN),
-                    0,
-                    MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | buttons[i],
-                    0,
-                    0};
-    }
+    INPUT in[3]; // the moves travel with the press, so it cannot land where the pointer was
+    for (int i = 0; i < 3; i++)
+        in[i] = {INPUT_MOUSE,
+                 {{(r.left + r.right) / 2 * 65536 / GetSystemMetrics(SM_CXSCREEN),
+                   ((r.top + r.bottom) / 2 - up * (i == 2)) * 65536 / GetSystemMetrics(SM_CYSCREEN),
+                   0, MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | buttons[i], 0, 0}}};
     SendInput(3, in, sizeof *in);
     Sleep(50);
 }
@@ -156,9 +152,7 @@ void Do(const std::string &inputs)
         HWND control = GetDlgItem(hwnd, n + (in[0] == 'C' ? 200 : in[0] == 'S' ? 300 : 0));
         switch (in[0]) {
         case 'm': SendMessageA(hwnd, WM_COMMAND, n, 0); break;
-        case 'k':
-            realInput ? Key(VK_RETURN) : (void)SendMessageA(hwnd, WM_KEYDOWN, VK_RETURN, 1);
-            break;
+        case 'k': SendMessageA(hwnd, WM_KEYDOWN, VK_RETURN, 1); break;
         case 'b': SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(740, 5)); break;
         case 'r': SendMessageA(hwnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(740, 5)); break;
         case 't':

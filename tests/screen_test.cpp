@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "Harness.h"
-#include "app/EZFont.h"
 #include "state/State.h"
 
 namespace
@@ -97,40 +96,4 @@ TEST(Paint, EachScreenAsDesigned)
     RECT corner = {0, 0, 10, 10};
     RedrawWindow(hwnd, &corner, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     EXPECT_EQ(GetPixel(dc, 700, 400), RGB(255, 255, 255));
-}
-
-TEST(EzCreateFont, MakesTheFontAskedForAndLeavesTheContextAsItWas)
-{
-    // Face, tenths of a point high and wide, attribute bits (16 is none), logical resolution;
-    // the font made, at 96 dpi, as "height width weight italic underline strikeout".
-    const struct {
-        const char *face;
-        int high, wide, attributes, logRes;
-        std::string made;
-    } fonts[] = {
-        {"Times New Roman", 125, 0, 19, 1, "-17 0 700 100"},
-        {"Tahoma", 240, 480, 12, 1, "-32 38 0 011"},
-        {"Tahoma", 180, 0, 0, 0, "-24 0 0 000"},
-    };
-    HDC dc = CreateCompatibleDC(NULL);
-    SetGraphicsMode(dc, GM_ADVANCED);
-    XFORM scale = {2, 0, 0, 2, 5, 7};
-    SetWorldTransform(dc, &scale);
-    SetViewportOrgEx(dc, 11, 13, NULL);
-    for (const auto &f : fonts) {
-        liveObjects.clear();
-        HFONT font = EzCreateFont(dc, f.face, f.high, f.wide, f.attributes, f.logRes);
-        LOGFONTA lf;
-        GetObjectA(font, sizeof lf, &lf);
-        char made[80];
-        snprintf(made, sizeof made, "%ld %ld %ld %d%d%d %s", lf.lfHeight, lf.lfWidth, lf.lfWeight,
-                 lf.lfItalic, lf.lfUnderline, lf.lfStrikeOut, lf.lfFaceName);
-        EXPECT_EQ(made, f.made + " " + f.face);
-        EXPECT_EQ(liveObjects.size(), 1u) << f.face << " " << f.high << ": one font left made";
-        DeleteObject(font);
-    }
-    XFORM after;
-    GetWorldTransform(dc, &after);
-    EXPECT_EQ(after.eM11, 2) << "the context is as it was";
-    DeleteDC(dc);
 }
