@@ -31,18 +31,13 @@ state() {
             grep -i -E '\\([0-9A-F]{32}|\{[-0-9A-F]{36}\})$|orbisque|DisplayVersion'
     done
 }
-# DIR BUILD VERSION: the build's exe and cues, and one installed-programs entry for all users.
+# DIR BUILD VERSION: the build's exe and cues, and one installed-programs entry of ours.
 installed() {
     cmp "$2/Orbisque.exe" "$c/$1/Orbisque/Orbisque.exe" && diff -r "$2/Sounds" "$c/$1/Orbisque/Sounds" ||
         fail "not installed into $1"
-    listed=$(state | awk '/^HKEY/ { k = $0 } / ProductName .*Orbisque/ { print substr(k, 1, 18) }
-        / DisplayName .*Orbisque/ && k ~ /Uninstall/ { n[k] = 1 } / DisplayVersion / { v[k] = $3 }
-        / Publisher / { sub(/.*REG_SZ +/, ""); p[k] = $0 } END { for (k in n) print v[k], p[k] }')
-    [ "$listed" = "HKEY_LOCAL_MACHINE
-$3 The Orbisque project" ] || fail "registered as: $listed"
+    [ "$(state | grep -A3 'Uninstall\\{' | grep -c -E " (DisplayVersion .* $3|Publisher .* The Orbisque project)$")" = 2 ] ||
+        fail "not one entry of version $3 among the installed programs"
 }
-[ "$(msiinfo export "$x86" Property | grep UpgradeCode)" != "$(msiinfo export "$new" Property | grep UpgradeCode)" ] ||
-    fail "one UpgradeCode for both targets: one would remove the other"
 state >"$out/before"
 msi /i "$x86" 0 && installed "Program Files (x86)" "$build/../win32" "$2"
 msi /x "$x86" 0 && { state | diff "$out/before" - || fail "the 32-bit package left the above"; }
