@@ -73,6 +73,14 @@ HWND Blink(HWND wanted = NULL)
     return NULL;
 }
 
+HWND Focus() // in the program, as the system has it
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, NULL), &info);
+    return info.hwndFocus;
+}
+
 int Clicks() // click cues in the traces so far
 {
     int n = 0;
@@ -125,14 +133,7 @@ TEST(Drive, Switch)
         for (int id = 300; id < 312; id++) // one the blink has not just hidden
             country = IsWindowVisible(GetDlgItem(hwnd, id)) ? GetDlgItem(hwnd, id) : country;
         Click(country, 40);
-        GUITHREADINFO focus = {};
-        focus.cbSize = sizeof focus;
-        ASSERT_TRUE(Within(3000,
-                           [&] {
-                               return GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, NULL),
-                                                       &focus) &&
-                                      focus.hwndFocus == country;
-                           }))
+        ASSERT_TRUE(Within(3000, [&] { return Focus() == country; }))
             << "a dragged-off button keeps the focus, pair " << pair;
         if (pair % 2) {
             HWND other = CreateWindowExA(0, "button", "", WS_POPUP | WS_VISIBLE, 900, 700, 9, 9,
