@@ -81,13 +81,13 @@ HWND Focus() // in the program, as the system has it
     return info.hwndFocus;
 }
 
-int Clicks() // click cues in the traces so far
+int Cues(const char *file) // asked for in the traces so far
 {
     int n = 0;
     for (const std::string &trace : traces) {
         std::ifstream f(trace, std::ios::binary);
         std::string text{std::istreambuf_iterator<char>(f), {}};
-        for (size_t at = 0; (at = text.find("click.wav", at + 1)) != std::string::npos;)
+        for (size_t at = 0; (at = text.find(file, at + 1)) != std::string::npos;)
             n++;
     }
     return n;
@@ -113,9 +113,11 @@ TEST(Drive, Mouse)
     Attach();
     Do("c27 c14 c17");
     ASSERT_TRUE(Within(5000, [] { return GetDlgItem(hwnd, 311); })) << "no board";
+    int yes = Cues("yes.wav");
     for (int pair = 0; pair < 12; pair++)
         Do("C" + std::to_string(pair) + " S" + std::to_string(pair));
     ASSERT_TRUE(Within(5000, [] { return GetDlgItem(hwnd, 23); }));
+    EXPECT_TRUE(Within(5000, [&] { return Cues("yes.wav") > yes; })) << "no yes, no extra press";
     Quit();
 }
 
@@ -143,11 +145,11 @@ TEST(Drive, Switch)
             DestroyWindow(other);
             SetForegroundWindow(hwnd);
         }
-        for (int press = 0, before = Clicks(); press < 4 && !chosen; press++) {
+        for (int press = 0, before = Cues("click.wav"); press < 4 && !chosen; press++) {
             HWND blinked = Blink();
             Key(VK_RETURN);
             Sleep(100);
-            chosen = Clicks() > before ? blinked : NULL;
+            chosen = Cues("click.wav") > before ? blinked : NULL;
             last = 0; // a choice may show a button out of turn
         }
         ASSERT_TRUE(chosen) << "four presses of Enter chose nothing, pair " << pair;

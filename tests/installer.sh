@@ -49,7 +49,7 @@ lnk=$(echo "$c"/users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"/Programs/
 tr -d '\0' <"$lnk" | grep -aoE 'C:\\Program Files\\Orbisque\\(Orbisque.exe)?' | grep -qx 'C:\\Program Files\\Orbisque\\' ||
     fail "the shortcut does not start in the install folder"
 (cd "$out" && WINEDEBUG=trace+winmm "$root/scripts/wine-run" start /wait /unix "$lnk" >/dev/null 2>trace.log) &
-ORBISQUE_DRIVE=1 "$run" "$build/tests/orbisque_tests.exe" --gtest_filter=Drive.Mouse >/dev/null ||
+ORBISQUE_DRIVE="1 $out/trace.log" "$run" "$build/tests/orbisque_tests.exe" --gtest_filter=Drive.Mouse >/dev/null ||
     { fail "not played by mouse" && /usr/lib/wine/wineserver -k; }
 wait $! # its exit code, which start does not pass on under Wine, the driver has checked
 # The cue's file is read on its own thread, whose lines others' may come between.
