@@ -67,8 +67,9 @@ HWND Blink(HWND wanted = NULL)
         if (last && gap < 450)
             ticks++, tickSum += gap, worst = std::fmax(worst, std::fabs(gap - 300));
         last = at;
-        if (!wanted || (now ? now : was) == wanted)
-            return now ? now : was;
+        HWND blinked = now ? now : was; // just hidden, or shown again
+        if (!wanted || blinked == wanted)
+            return blinked;
     }
     return NULL;
 }
@@ -117,7 +118,8 @@ TEST(Drive, Mouse)
     for (int pair = 0; pair < 12; pair++)
         Do("C" + std::to_string(pair) + " S" + std::to_string(pair));
     ASSERT_TRUE(Within(5000, [] { return GetDlgItem(hwnd, 23); }));
-    EXPECT_TRUE(Within(5000, [&] { return Cues("yes.wav") > yes; })) << "no yes, no extra press";
+    EXPECT_TRUE(Within(5000, [&] { return Cues("yes.wav") > yes; }))
+        << "no yes cue for a game without an extra press";
     Quit();
 }
 
