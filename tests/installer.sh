@@ -38,6 +38,8 @@ installed() {
     [ "$(state | grep -A3 'Uninstall\\{' | grep -c -E " (DisplayVersion .* $3|Publisher .* The Orbisque project)$")" = 2 ] ||
         fail "not one entry of version $3 among the installed programs"
 }
+[ "$(msiinfo export "$x86" Property | grep UpgradeCode)" != "$(msiinfo export "$new" Property | grep UpgradeCode)" ] ||
+    fail "one UpgradeCode for both targets: one would remove the other"
 state >"$out/before"
 msi /i "$x86" 0 && installed "Program Files (x86)" "$build/../win32" "$2"
 msi /x "$x86" 0 && { state | diff "$out/before" - || fail "the 32-bit package left the above"; }
