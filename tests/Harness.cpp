@@ -149,7 +149,11 @@ void Do(const std::string &inputs)
     for (std::string in; words >> in; Pump()) {
         snprintf(doing, sizeof doing, "%s", in.c_str());
         int n = atoi(in.c_str() + 1), tries = 0;
-        HWND control = GetDlgItem(hwnd, n + (in[0] == 'C' ? 200 : in[0] == 'S' ? 300 : 0));
+        HWND control;
+        auto standing = [&] { // the control named, there to be pressed
+            control = GetDlgItem(hwnd, n + (in[0] == 'C' ? 200 : in[0] == 'S' ? 300 : 0));
+            return IsWindowEnabled(control) && IsWindowVisible(control);
+        };
         switch (in[0]) {
         case 'm': SendMessageA(hwnd, WM_COMMAND, n, 0); break;
         case 'k': SendMessageA(hwnd, WM_KEYDOWN, VK_RETURN, 1); break;
@@ -164,7 +168,9 @@ void Do(const std::string &inputs)
                 ASSERT_LT(++tries, 1000) << "the scan never comes to " << in;
             break;
         default:
-            ASSERT_TRUE(IsWindowEnabled(control) && IsWindowVisible(control)) << "no " << in;
+            // Another program shows a control only at the end of its creation: wait, as a
+            // person waits to see it.
+            ASSERT_TRUE(Within(realInput ? 5000 : 0, standing)) << "no " << in;
             realInput ? Click(control) : (void)SendMessageA(control, BM_CLICK, 0, 0);
         }
     }

@@ -24,6 +24,14 @@ void StartProgram(unsigned seed = 1);
 // hides capital slot 3 ("s" shows). Whatever they post (paints) is delivered after each.
 void Do(const std::string &inputs);
 extern bool realInput;
+// Waits up to `ms` for `done`, as a person waits for what they mean to press to appear.
+template <typename F> bool Within(DWORD ms, F done)
+{
+    for (DWORD start = GetTickCount(); !done(); Sleep(1))
+        if (GetTickCount() - start > ms)
+            return false;
+    return true;
+}
 extern const int screenDpi; // of the prefix the run is in: 120 where ORBISQUE_EXPECT_DPI says so
 void Click(HWND button, int up = 0); // pressed in the middle, let go there or `up` pixels higher
 void Key(WORD key);

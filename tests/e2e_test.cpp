@@ -17,14 +17,6 @@ int copies; // open, each test playing one
 std::vector<std::string> traces;
 double ticks, tickSum, worst, last; // the gaps between blinks, in ms
 
-template <typename F> bool Within(DWORD ms, F done)
-{
-    for (DWORD start = GetTickCount(); !done(); Sleep(1))
-        if (GetTickCount() - start > ms)
-            return false;
-    return true;
-}
-
 // The copies are open: play the last, the other dragged aside; its selection screen is up.
 void Attach()
 {
