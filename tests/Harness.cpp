@@ -54,10 +54,10 @@ BOOL WINAPI RecordTextOut(HDC hdc, int x, int y, LPCSTR text, int length)
     LOGFONTA lf = {};
     GetObjectA(GetCurrentObject(hdc, OBJ_FONT), sizeof lf, &lf);
     char line[200];
-    snprintf(line, sizeof line, "%d,%d %06lX/%06lX %d %s%s%s%s '%.*s'", x, y, GetTextColor(hdc),
-             GetBkColor(hdc), MulDiv(-lf.lfHeight, 72, GetDeviceCaps(hdc, LOGPIXELSY)),
-             lf.lfWeight > FW_NORMAL ? "bold " : "", lf.lfItalic ? "italic " : "",
-             lf.lfUnderline ? "underlined " : "", lf.lfFaceName, length, text);
+    snprintf(line, sizeof line, "%d,%d %06lX/%06lX %ldpx %s%s%s%s '%.*s'", x, y, GetTextColor(hdc),
+             GetBkColor(hdc), -lf.lfHeight, lf.lfWeight > FW_NORMAL ? "bold " : "",
+             lf.lfItalic ? "italic " : "", lf.lfUnderline ? "underlined " : "", lf.lfFaceName,
+             length, text);
     painted.push_back(line);
     return realTextOut(hdc, x, y, text, length);
 }

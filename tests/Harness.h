@@ -12,7 +12,8 @@
 // where the module or the flags are not the plain ones.
 extern std::string cues;
 extern std::set<HGDIOBJ> liveObjects; // fonts and brushes made and not yet deleted
-// Every TextOutA call, as "x,y colour/background points [bold italic underlined] face 'text'".
+// Every TextOutA call, as "x,y colour/background 24px [bold italic underlined] face 'text'", with
+// the font's character height in pixels.
 extern std::vector<std::string> painted;
 
 // The main window as WinMain makes it, shown and painted, with the game's seed fixed.

@@ -7,16 +7,27 @@
 namespace
 {
 
+// The character heights in pixels of the paint's 46, 28, 24, 18 and 12 points, at 96 and 120 dpi.
+const int kPoints[] = {46, 28, 24, 18, 12};
+const int kPixels[][5] = {{61, 37, 32, 24, 16}, {77, 47, 40, 30, 20}};
+
 // Repaints it all: what was drawn ("x,y colour/background points 'text'", all in Times New
-// Roman), and the colour then left at 700,400, on a screen of the dpi the run expects.
+// Roman, a height not the points' exactly left in pixels), and the colour then left at
+// 700,400, on a screen of the dpi the run expects.
 std::vector<std::string> Painted()
 {
     painted.clear();
     liveObjects.clear();
     RedrawWindow(hwnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     EXPECT_TRUE(liveObjects.empty()) << "a font or brush outlives its paint";
-    for (std::string &line : painted)
+    for (std::string &line : painted) {
         line.erase(std::min(line.find(" Times New Roman '"), line.size()), 16);
+        for (int i = 0; i < 5; i++) {
+            std::string px = " " + std::to_string(kPixels[screenDpi == 120][i]) + "px ";
+            if (size_t at = line.find(px); at < line.size())
+                line.replace(at, px.size(), " " + std::to_string(kPoints[i]) + " ");
+        }
+    }
     HDC dc = GetDC(hwnd);
     EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSY), screenDpi);
     painted.push_back(std::to_string(GetPixel(dc, 700, 400)));
