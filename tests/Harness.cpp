@@ -247,6 +247,14 @@ void Play(const std::vector<std::vector<std::string>> &steps)
     }
 }
 
+std::vector<std::string> EachAlone(char side, int last, const std::string &after)
+{
+    std::string inputs, clicks;
+    for (int pair = 0; pair <= last; pair++)
+        inputs += side + std::to_string(pair) + " ", clicks += "click ";
+    return {inputs, clicks + "/ " + after};
+}
+
 int main(int argc, char **argv)
 {
     _setmode(_fileno(stdout), _O_BINARY); // CTest reads the test list: no carriage returns

@@ -46,18 +46,19 @@ TEST(Mouse, MatchesPairsInEitherOrderAndIgnoresStrayCommands)
     // of the draw and the shuffle, not of this program.
     StartProgram(1);
     Play({{"c14 c27 c17", "success2 click success1 / City = |State = | C 0"},
-          {"C0", "click / City = |Brussels|State = | S 1"},
-          {"C0", "click / City = |Brussels|State = | S 2"}, // the same capital twice
-          {"S1", "click fail / City = |Brussels|State = |Switzerland| C 3"},
-          {"C1", "click ting / City = |State = | C 4"}, // wrong, then mended
-          {"S2", "click / City = |State = |Czech Republic| C 5"},
-          {"C2", "click ting / City = |State = | C 6"}, // country first
-          {"C3 C4", "click click / City = |Rome|State = | S 8"},
-          {"S3", "click fail / City = |Rome|State = |Lithuania| C 9"},
-          {"S4", "click ting / City = |State = | C 10"},
+          // No capital is chosen yet: no country may match, whichever pair it is.
+          EachAlone('S', 11, "City = |State = |Sweden| C 12"),
+          {"C11", "click ting / City = |State = | C 13"}, // country first
+          {"C0", "click / City = |Brussels|State = | S 14"},
+          {"C0", "click / City = |Brussels|State = | S 15"}, // the same capital twice
+          {"S1", "click fail / City = |Brussels|State = |Switzerland| C 16"},
+          {"C1", "click ting / City = |State = | C 17"}, // wrong, then mended
+          {"C3 C4", "click click / City = |Rome|State = | S 19"},
+          {"S3", "click fail / City = |Rome|State = |Lithuania| C 20"},
+          {"S4", "click ting / City = |State = | C 21"},
           // Scanning off, only the buttons choose. Commands from no button there is: beyond
           // the board, removed pairs, other bands, the selection's, the way out.
-          {"r b k t20 m212 m312 m299 m301 m204 m0 m13 m17 m14 m25 m18 m19 m23 m400", " /  C 10"}});
+          {"r b k t20 m212 m312 m299 m301 m204 m0 m13 m17 m14 m25 m18 m19 m23 m400", " /  C 21"}});
     FinishGame();
     EXPECT_EQ(cues.substr(cues.rfind(' ') + 1), "success1") << "extra presses: no yes";
     EXPECT_EQ(Controls(),
@@ -68,21 +69,33 @@ TEST(Mouse, MatchesPairsInEitherOrderAndIgnoresStrayCommands)
     EXPECT_TRUE(PeekMessageA(&quit, NULL, WM_QUIT, WM_QUIT, PM_REMOVE) && quit.wParam == 0);
 }
 
+TEST(Mouse, OneSideAloneMatchesNoPairOfTwenty)
+{
+    // "None chosen" is no pair's number: a capital alone from the start, and either side alone
+    // after a match, matches no pair, whichever of the twenty it belongs to.
+    StartProgram();
+    Play({{"c24 c17", "success2 success1 / City = |State = | C 0"},
+          EachAlone('C', 19, "City = |Copenhagen|State = | S 20"),
+          {"S19", "click ting / City = |State = | C 21"},
+          EachAlone('S', 18, "City = |State = |N.Ireland| C 40"),
+          {"C18", "click ting / City = |State = | C 41"},
+          EachAlone('C', 17, "City = |Helsinki|State = | S 59")});
+}
+
 TEST(Switch, ChoosesWhatBlinksAndNothingElse)
 {
     StartProgram(1); // the same board
 
     Play({{"c14 c27 c18 c19 c17 k", "success2 click click click success1 / City = |State = | C 0"},
-          {"uC0h k", "click / City = |Dublin|State = | S 1"}, // chosen while hidden: shown again
-          {"k b S9 r", " /  S 1"},                            // a doubled switch, the mouse
-          {"uS0h k", "click fail / City = |Dublin|State = |Belgium| C 2"}, // while hidden
-          {"uC0s b", "click fail / City = |Dublin|State = |Belgium| S 3"},
-          {"uS9s k", "click ting / City = |State = | C 4"}, // Ireland
+          {"uC8h k", "click / City = |Brussels|State = | S 1"}, // hidden: shown again
+          {"k b S0 r", " /  S 1"},                              // a doubled switch, the mouse
+          {"uS9h k", "click fail / City = |Brussels|State = |Ireland| C 2"}, // while hidden
+          {"uC0s b", "click ting / City = |State = | C 3"},                  // Dublin
           {"uC11h uC11s uC11h uC11s t1 k",
-           " / City = |State = | S 4"},                              // the half just changed: wait
-          {"uS1s k k", "click / City = |State = |Switzerland| C 5"}, // no capital before a blink
-          {"uC1s t1 k", "click fail / City = |Stockholm|State = |Switzerland| S 6"}, // a tick late
-          {"uC4s k", "click ting / City = |State = | C 7"}}); // Bern, the capital last
+           " / City = |State = | S 3"},                          // the half just changed: wait
+          {"uS0s k k", "click / City = |State = |Belgium| C 4"}, // no capital before a blink
+          {"uC1s t1 k", "click fail / City = |Stockholm|State = |Belgium| S 5"}, // a tick late
+          {"uC8s k", "click ting / City = |State = | C 6"}}); // Brussels, the capital last
     FinishGame("b");
     EXPECT_EQ(Controls().size(), 1u) << "the way out stands";
     EXPECT_EQ(ShowCursor(FALSE), -1) << "hidden for the game, shown by the last press";
