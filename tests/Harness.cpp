@@ -247,10 +247,10 @@ void Play(const std::vector<std::vector<std::string>> &steps)
     }
 }
 
-std::vector<std::string> EachAlone(char side, int last, const std::string &after)
+std::vector<std::string> EachAlone(char side, int from, int to, const std::string &after)
 {
     std::string inputs, clicks;
-    for (int pair = 0; pair <= last; pair++)
+    for (int pair = from, step = from < to ? 1 : -1; pair != to + step; pair += step)
         inputs += side + std::to_string(pair) + " ", clicks += "click ";
     return {inputs, clicks + "/ " + after};
 }

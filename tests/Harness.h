@@ -46,6 +46,6 @@ std::vector<std::string> Controls(); // "ID 'text' style x,y wxh [greyed] [check
 // painted ("City = |Oslo|State = |"), the half scanned next (C or S), the choices counted and
 // any button hidden.
 void Play(const std::vector<std::vector<std::string>> &steps);
-// A step that chooses every capital (side 'C') or country ('S') of pairs 0 to `last` in turn,
-// each giving a click and nothing more, and what must then stand.
-std::vector<std::string> EachAlone(char side, int last, const std::string &after);
+// A step that chooses the capital (side 'C') or the country ('S') of each pair from `from` to
+// `to` in turn, each giving a click and nothing more, and what must then stand.
+std::vector<std::string> EachAlone(char side, int from, int to, const std::string &after);

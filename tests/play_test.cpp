@@ -47,7 +47,7 @@ TEST(Mouse, MatchesPairsInEitherOrderAndIgnoresStrayCommands)
     StartProgram(1);
     Play({{"c14 c27 c17", "success2 click success1 / City = |State = | C 0"},
           // No capital is chosen yet: no country may match, whichever pair it is.
-          EachAlone('S', 11, "City = |State = |Sweden| C 12"),
+          EachAlone('S', 0, 11, "City = |State = |Sweden| C 12"),
           {"C11", "click ting / City = |State = | C 13"}, // country first
           {"C0", "click / City = |Brussels|State = | S 14"},
           {"C0", "click / City = |Brussels|State = | S 15"}, // the same capital twice
@@ -75,11 +75,11 @@ TEST(Mouse, OneSideAloneMatchesNoPairOfTwenty)
     // after a match, matches no pair, whichever of the twenty it belongs to.
     StartProgram();
     Play({{"c24 c17", "success2 success1 / City = |State = | C 0"},
-          EachAlone('C', 19, "City = |Copenhagen|State = | S 20"),
-          {"S19", "click ting / City = |State = | C 21"},
-          EachAlone('S', 18, "City = |State = |N.Ireland| C 40"),
-          {"C18", "click ting / City = |State = | C 41"},
-          EachAlone('C', 17, "City = |Helsinki|State = | S 59")});
+          EachAlone('C', 19, 0, "City = |Brussels|State = | S 20"),
+          {"S0", "click ting / City = |State = | C 21"},
+          EachAlone('S', 1, 19, "City = |State = |Denmark| C 40"),
+          {"C19", "click ting / City = |State = | C 41"},
+          EachAlone('C', 1, 18, "City = |Belfast|State = | S 59")});
 }
 
 TEST(Switch, ChoosesWhatBlinksAndNothingElse)
