@@ -3,12 +3,11 @@
 # from outside (the Drive tests): the first by mouse, the other by one key on the real timer.
 # One copy is given arguments and a Sounds folder of missing, empty, cut-short and non-WAV
 # files; the other is started from a folder with no Sounds. Neither may write a file.
-# Usage: e2e.sh BUILD_DIR VERSION
+# Usage: e2e.sh BUILD_DIR
 build=$1 out=$1/e2e
 scripts=$(cd "$(dirname "$0")/.." && pwd)/scripts run=$scripts/wine-run
 rm -rf "$out" && mkdir -p "$out/app" "$out/elsewhere" && cd "$out/app" || exit 1
 cp -r "$build/Orbisque.exe" "$build/Sounds" .
-x86_64-w64-mingw32-strings -el Orbisque.exe | grep -qx "$2" || { echo "FAIL: the exe is not version $2" && exit 1; }
 rm Sounds/success2.wav && : >Sounds/click.wav && head -c 3000 Orbisque.exe >Sounds/yes.wav
 head -c 40 "$build/Sounds/ting.wav" >Sounds/ting.wav
 touch ../before
