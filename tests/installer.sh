@@ -43,7 +43,8 @@ installed() {
 state >"$out/before"
 msi /i "$x86" 0 && installed "Program Files (x86)" "$build/../win32" "$2"
 msi /x "$x86" 0 && { state | diff "$out/before" - || fail "the 32-bit package left the above"; }
-msi /i "$old" 0 && msi /i "$new" 0 && installed "Program Files" "$build" "$2"
+msi /i "$old" 0 && installed "Program Files" "$build" 0.9.0
+msi /i "$new" 0 && installed "Program Files" "$build" "$2"
 
 # Started from its shortcut: the start cue is read from its working folder; played, it ends with 0.
 # Wine starts a shortcut without a working folder in its target's, so that is read off the link.
