@@ -34,13 +34,26 @@ std::string Version(const std::string &exe)
     return version;
 }
 
+// The sizes in the file's first icon group, the one Explorer and shortcuts show.
+BOOL CALLBACK FirstIconGroup(HMODULE file, LPCSTR type, LPSTR name, LONG_PTR sizes)
+{
+    auto *group = (const BYTE *)LockResource(LoadResource(file, FindResourceA(file, name, type)));
+    for (int i = 0; group && i < group[4]; i++) // entries of 14 bytes after a 6-byte head
+        *(std::string *)sizes += " " + std::to_string(group[6 + 14 * i] ? group[6 + 14 * i] : 256);
+    return FALSE;
+}
+
 } // namespace
 
-TEST(Exe, BothCarryTheProjectsVersion)
+TEST(Exe, BothCarryTheProjectsVersionAndIcon)
 {
     const std::string v = ORBISQUE_VERSION;
-    for (const char *target : {"win32", "win64"})
-        EXPECT_EQ(Version(ORBISQUE_BUILDS + std::string(target) + "/Orbisque.exe"),
-                  v + ".0 " + v + ".0 " + v + " " + v)
+    for (const char *target : {"win32", "win64"}) {
+        std::string exe = ORBISQUE_BUILDS + std::string(target) + "/Orbisque.exe", icon = " icon";
+        HMODULE file = LoadLibraryExA(exe.c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+        EnumResourceNamesA(file, RT_GROUP_ICON, FirstIconGroup, (LONG_PTR)&icon);
+        EXPECT_EQ(Version(exe) + icon,
+                  v + ".0 " + v + ".0 " + v + " " + v + " icon 16 24 32 48 256")
             << target;
+    }
 }

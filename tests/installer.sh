@@ -16,6 +16,7 @@ rm -rf "$out" && mkdir -p "$out" && cp -al "$from" "$WINEPREFIX" && cp --remove-
     cd "$build" &&
     wixl -a x64 -D Arch=x64 -D Version=0.9.0 -o "$old" "$root/installer/Orbisque.wxs" || exit 1
 fail() { echo "FAIL: $*" && failed=1; }
+lnk="$(echo "$c"/users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"/Programs)/Orbisque.lnk"
 # msiexec ACTION PACKAGE EXIT: under Wine the exit code is the low byte of Windows' (1603 is 67).
 msi() {
     "$run" msiexec "$1" "Z:$(echo "$2" | tr / '\\')" /qn >/dev/null
@@ -31,13 +32,25 @@ state() {
             grep -i -E '\\([0-9A-F]{32}|\{[-0-9A-F]{36}\})$|orbisque|DisplayVersion'
     done
 }
-# DIR BUILD VERSION: the build's exe and cues, and one installed-programs entry of ours.
+# DIR BUILD VERSION: the build's exe and cues and the licence, one installed-programs entry of
+# ours, and our icon for it and for the shortcut, taken from the package into Windows' folder.
 installed() {
-    cmp "$2/Orbisque.exe" "$c/$1/Orbisque/Orbisque.exe" && diff -r "$2/Sounds" "$c/$1/Orbisque/Sounds" ||
-        fail "not installed into $1"
-    [ "$(state | grep -A3 'Uninstall\\{' | grep -c -E " (DisplayVersion .* $3|Publisher .* The Orbisque project)$")" = 2 ] ||
+    cmp "$2/Orbisque.exe" "$c/$1/Orbisque/Orbisque.exe" && diff -r "$2/Sounds" "$c/$1/Orbisque/Sounds" &&
+        cmp "$out/License.txt" "$c/$1/Orbisque/License.txt" || fail "not installed into $1"
+    state >"$out/now"
+    [ "$(grep -A3 'Uninstall\\{' "$out/now" | grep -c -E " (DisplayVersion .* $3|Publisher .* The Orbisque project)$")" = 2 ] ||
         fail "not one entry of version $3 among the installed programs"
+    icon=$(sed -n 's/^ *ProductIcon *REG_SZ *//p' "$out/now")
+    cmp "$c/$(printf %s "${icon#C:\\}" | tr '\\' /)" "$root/src/app/Orbisque.ico" &&
+        tr -d '\0' <"$lnk" | grep -qaF "$icon" || fail "not our icon in the installed-programs list and on the shortcut"
 }
+# Both zips, as make dist packs them, carry the licence beside the exe, with Windows line ends.
+sed 's/$/\r/' "$root/LICENSE" >"$out/License.txt"
+for b in "$build" "$build/../win32"; do (cd "$b" && cpack -B "$out/zip" >/dev/null); done
+for t in win32 win64; do
+    (cd "$out/zip" && cmake -E tar xf "Orbisque-$2-$t.zip") && cmp "$out/License.txt" "$out/zip/Orbisque-$2-$t/License.txt" ||
+        fail "no licence in the $t zip"
+done
 [ "$(msiinfo export "$x86" Property | grep UpgradeCode)" != "$(msiinfo export "$new" Property | grep UpgradeCode)" ] ||
     fail "one UpgradeCode for both targets: one would remove the other"
 state >"$out/before"
@@ -48,7 +61,6 @@ msi /i "$new" 0 && installed "Program Files" "$build" "$2"
 
 # Started from its shortcut: the start cue is read from its working folder; played, it ends with 0.
 # Wine starts a shortcut without a working folder in its target's, so that is read off the link.
-lnk=$(echo "$c"/users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"/Programs/Orbisque.lnk)
 tr -d '\0' <"$lnk" | grep -aoE 'C:\\Program Files\\Orbisque\\(Orbisque.exe)?' | grep -qx 'C:\\Program Files\\Orbisque\\' ||
     fail "the shortcut does not start in the install folder"
 (cd "$out" && WINEDEBUG=trace+winmm "$root/scripts/wine-run" start /wait /unix "$lnk" >/dev/null 2>trace.log) &
