@@ -52,6 +52,7 @@ TEST(Exe, BothCarryTheProjectsVersionAndIcon)
         std::string exe = ORBISQUE_BUILDS + std::string(target) + "/Orbisque.exe", icon = " icon";
         HMODULE file = LoadLibraryExA(exe.c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
         EnumResourceNamesA(file, RT_GROUP_ICON, FirstIconGroup, (LONG_PTR)&icon);
+        FreeLibrary(file);
         EXPECT_EQ(Version(exe) + icon,
                   v + ".0 " + v + ".0 " + v + " " + v + " icon 16 24 32 48 256")
             << target;
