@@ -95,17 +95,17 @@ DWORD WINAPI Watchdog(void *)
     ExitProcess(1);
 }
 
+} // namespace
+
 void Pump()
 {
     MSG msg;
     while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
         if (msg.message == WM_QUIT)
-            return PostQuitMessage((int)msg.wParam); // left for the test to find
-        else if (msg.message != WM_TIMER)            // ticks are the tests' to give
+            return PostQuitMessage((int)msg.wParam);
+        else if (msg.message != WM_TIMER) // ticks are the tests' to give
             DispatchMessageA(&msg);
 }
-
-} // namespace
 
 void StartProgram(unsigned seed)
 {
@@ -164,7 +164,8 @@ void Do(const std::string &inputs)
                 SendMessageA(hwnd, WM_TIMER, 1, 0);
             break;
         case 'u':
-            while (TickAndWatch() != in.substr(1))
+        case 'w':
+            while (in[0] == 'u' ? TickAndWatch() != in.substr(1) : TickAndWatch() == "-")
                 ASSERT_LT(++tries, 1000) << "the scan never comes to " << in;
             break;
         default:
@@ -185,6 +186,26 @@ std::string TickAndWatch()
     HWND button = (capital ? hwndCityButs : hwndStateButs)[flashingButton];
     EXPECT_EQ(IsWindowVisible(button) != 0, show) << flashingButton;
     return (capital ? "C" : "S") + std::to_string(flashingButton) + (show ? "s" : "h");
+}
+
+std::string Scanned(const std::string &expected)
+{
+    int ticks = 0;
+    for (char c : expected)
+        ticks += c == 'h' || c == 's' || c == '-';
+    std::string told;
+    for (std::string last; ticks--;) {
+        std::string now = TickAndWatch();
+        if (now == "-") {
+            told += " -", last.clear();
+        } else if (now.substr(0, now.size() - 1) == last) {
+            told += now.back();
+        } else {
+            last = now.substr(0, now.size() - 1);
+            told += " " + last + ":" + now.back();
+        }
+    }
+    return told.substr(told.empty() ? 0 : 1);
 }
 
 void FinishGame(const char *press)
@@ -244,6 +265,9 @@ void Play(const std::vector<std::vector<std::string>> &steps)
         for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
             after += IsWindowVisible(c) ? "" : " hidden " + std::to_string(GetDlgCtrlID(c));
         EXPECT_EQ(after, step[1]) << step[0];
+        if (step.size() > 2) {
+            EXPECT_EQ(Scanned(step[2]), step[2]) << step[0];
+        }
     }
 }
 

@@ -22,9 +22,11 @@ void StartProgram(unsigned seed = 1);
 // program's window): "c17" presses control 17 as the mouse does, "C3" and "S3" the
 // capital and the country of pair 3, "m17" is a WM_COMMAND 17 from nowhere, "k" a key, "b" a
 // left and "r" a right click on the background, "t9" nine ticks, "uC3h" ticks until the scan
-// hides capital slot 3 ("s" shows). Whatever they post (paints) is delivered after each.
+// hides capital slot 3 ("s" shows), "w" ticks until a button blinks. Whatever they post (paints)
+// is delivered after each.
 void Do(const std::string &inputs);
 extern bool realInput;
+void Pump(); // delivers what is posted; a quit is left for the test to find
 // Waits up to `ms` for `done`, as a person waits for what they mean to press to appear.
 template <typename F> bool Within(DWORD ms, F done)
 {
@@ -38,13 +40,16 @@ void Click(HWND button, int up = 0); // pressed in the middle, let go there or `
 void Key(WORD key);
 // One tick, told as what it did: "C3s" capital slot 3 shown, "S0h" country slot 0 hidden, "-".
 std::string TickAndWatch();
+// As many ticks as `expected` tells, told as `expected` is written: a button's blinks in a row
+// as "C3:hshs" (capital slot 3 hidden, shown, ...), a tick that blinks nothing as "-".
+std::string Scanned(const std::string &expected);
 // Match every pair left: by mouse, or with scanning on by the given switch ("k" or "b").
 void FinishGame(const char *press = "k");
 std::vector<std::string> Controls(); // "ID 'text' style x,y wxh [greyed] [checked]" each
 // Steps: inputs, and what must stand after them: the cues since the last step, then on the
 // selection screen the settings (see Harness.cpp); on the game screen the header line as last
 // painted ("City = |Oslo|State = |"), the half scanned next (C or S), the choices counted and
-// any button hidden.
+// any button hidden. A third entry is the scan of the ticks that follow (see Scanned).
 void Play(const std::vector<std::vector<std::string>> &steps);
 // A step that chooses the capital (side 'C') or the country ('S') of each pair from `from` to
 // `to` in turn, each giving a click and nothing more, and what must then stand.

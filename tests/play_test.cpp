@@ -84,19 +84,153 @@ TEST(Mouse, OneSideAloneMatchesNoPairOfTwenty)
 
 TEST(Switch, ChoosesWhatBlinksAndNothingElse)
 {
-    StartProgram(1); // the same board
-
-    Play({{"c14 c27 c18 c19 c17 k", "success2 click click click success1 / City = |State = | C 0"},
+    // The same board: capital slots 0 to 11 hold pairs 9 11 7 5 1 3 6 10 0 2 8 4. Two blinks.
+    StartProgram(1);
+    Play({{"c14 c27 c18 c19 c17 k", "success2 click click click success1 / City = |State = | C 0",
+           "C0:shs - C1:hshs -"}, // the first button of the game is shown first
           {"uC8h k", "click / City = |Brussels|State = | S 1"}, // hidden: shown again
-          {"k b S0 r", " /  S 1"},                              // a doubled switch, the mouse
-          {"uS9h k", "click fail / City = |Brussels|State = |Ireland| C 2"}, // while hidden
-          {"uC0s b", "click ting / City = |State = | C 3"},                  // Dublin
-          {"uC11h uC11s uC11h uC11s t1 k",
-           " / City = |State = | S 3"},                          // the half just changed: wait
-          {"uS0s k k", "click / City = |State = |Belgium| C 4"}, // no capital before a blink
-          {"uC1s t1 k", "click fail / City = |Stockholm|State = |Belgium| S 5"}, // a tick late
-          {"uC8s k", "click ting / City = |State = | C 6"}}); // Brussels, the capital last
+          {"k b S0 r", " /  S 1", "S0:shs - S1:h"}, // a doubled switch, the mouse; countries next
+          {"uS9h k", "click fail / City = |Brussels|State = |Ireland| C 2", "C0:s"}, // while hidden
+          // Chosen between its last show and its advance tick: the next capital is passed over.
+          {"uC0s b", "click ting / City = |State = | C 3", "- C2:hshs -"},       // Dublin
+          {"uC11h uC11s uC11h uC11s t1 k", " / City = |State = | S 3", "S0:hs"}, // wait for a blink
+          {"uS0s k k", "click / City = |State = |Belgium| C 4", "- C2:hshs"},
+          {"uC1s t1 k", "click fail / City = |Stockholm|State = |Belgium| S 5",
+           "S0:s - S1:hshs -"}, // a tick late; the count goes on where it stood
+          {"uC8s k", "click ting / City = |State = | C 6", "C1:hs - C2:h"}}); // Brussels, last
     FinishGame("b");
     EXPECT_EQ(Controls().size(), 1u) << "the way out stands";
     EXPECT_EQ(ShowCursor(FALSE), -1) << "hidden for the game, shown by the last press";
 }
+
+TEST(Switch, ScansEachHalfFromItsFirstButtonAfterEveryChoice)
+{
+    StartProgram(1); // four blinks
+    Play({{"c14 c27 c18 c17", "success2 click click success1 / City = |State = | C 0",
+           "C0:shshshs - C1:hshshshs -"},
+          // No capital chosen: the countries follow, from the first, with the count from 0.
+          {"uC11h", " / City = |State = | C 0 hidden 204", "C11:shshshs - S0:hshshshs - S1:h"},
+          {"uS1s uS1s k", "click / City = |State = |Switzerland| C 1", "C0:hshs - C1:h"},
+          {"uC4s k", "click ting / City = |State = | C 2", "C0:hshshs - C1:h"}, // Bern
+          {"uC1s k uS11s k", "click click ting / City = |State = | C 4"},
+          // The last country is gone: the tick after S10's advance ends the half; removed
+          // capitals are passed over.
+          {"uS10h", " / City = |State = | S 4 hidden 310", "S10:shshshs - - C0:hshshshs - C2:h"}});
+}
+
+namespace
+{
+
+const LPARAM kAlt = 1 << 29, kHeld = 1 << 30, kReleased = 0xC0000000, kCorner = MAKELPARAM(740, 5);
+
+// What reaches the window, and whether it is the switch: a left press on the window and any key
+// but the system's (F10, Alt and Alt with another), held or not.
+const struct {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    bool isSwitch;
+} kPresses[] = {
+    {WM_LBUTTONDOWN, MK_LBUTTON, kCorner, true},
+    {WM_KEYDOWN, VK_RETURN, 1, true},
+    {WM_KEYDOWN, VK_SPACE, 1, true},
+    {WM_KEYDOWN, 'A', 1, true},
+    {WM_KEYDOWN, '5', 1, true},
+    {WM_KEYDOWN, VK_LEFT, 1, true},
+    {WM_KEYDOWN, VK_F1, 1, true},
+    {WM_KEYDOWN, VK_F12, 1, true},
+    {WM_KEYDOWN, VK_SPACE, kHeld | 1, true},
+    {WM_RBUTTONDOWN, MK_RBUTTON, kCorner, false},
+    {WM_MBUTTONDOWN, MK_MBUTTON, kCorner, false},
+    {WM_LBUTTONUP, 0, kCorner, false},
+    {WM_SYSKEYDOWN, VK_F10, 1, false},
+    {WM_SYSKEYDOWN, VK_MENU, kAlt | 1, false},
+    {WM_SYSKEYDOWN, 'X', kAlt | 1, false},
+    {WM_KEYUP, VK_RETURN, kReleased | 1, false},
+    {WM_CHAR, ' ', 1, false},
+};
+
+int Pointer() // the cursor's display count, left as it was
+{
+    ShowCursor(TRUE);
+    return ShowCursor(FALSE);
+}
+
+// The system's three ways to close a window; each ends in the default handling.
+enum Way { kCloseBox, kSystemMenu, kAltF4 };
+
+void Close(Way way)
+{
+    if (way == kAltF4)
+        SendMessageA(hwnd, WM_SYSKEYDOWN, VK_F4, kAlt | 1);
+    if (way == kSystemMenu) // its Close item
+        SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    if (way == kCloseBox) { // pressed where the window says its close box is, and let go there
+        RECT r;
+        GetWindowRect(hwnd, &r);
+        LPARAM at = 0;
+        for (int x = r.right - 1; !at && x > r.right - 60; x--)
+            for (int y = r.top; !at && y < r.top + 40; y++)
+                at = SendMessageA(hwnd, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE
+                         ? MAKELPARAM(x, y)
+                         : 0;
+        ASSERT_NE(at, 0) << "no close box";
+        PostMessageA(hwnd, WM_LBUTTONUP, 0, 0);
+        SendMessageA(hwnd, WM_NCLBUTTONDOWN, HTCLOSE, at);
+    }
+    Pump();
+}
+
+class Closing : public testing::TestWithParam<std::tuple<Screen, Way>>
+{
+};
+
+} // namespace
+
+// On each screen every kind of press, then one of the ways to close: the program ends with 0.
+TEST_P(Closing, AfterEveryKindOfPress)
+{
+    auto [screen, way] = GetParam();
+    StartProgram(1);
+    Do(screen == kFinalScreen ? "c14 c27 c17" : screen == kGameScreen ? "c14 c27 c18 c17" : "c18");
+    if (screen == kFinalScreen)
+        FinishGame();
+    ASSERT_EQ(currentScreen, screen);
+    // What the switch does: nothing on the selection screen, a choice in the game, and on the
+    // final screen the pointer back and the way out.
+    const char *does[] = {"", " chose click", " pointer return"};
+    for (const auto &p : kPresses) {
+        if (screen == kGameScreen)
+            Do("w"); // a button blinks: the switch would choose it
+        DestroyWindow(hwndBye);
+        std::vector<std::string> controls = Controls();
+        int clicks = buttonsClicked, pointer = Pointer();
+        cues.clear();
+        SendMessageA(hwnd, p.message, p.wParam, p.lParam);
+        Pump();
+        std::string done = std::string(buttonsClicked > clicks ? " chose" : "") +
+                           (Pointer() > pointer ? " pointer" : "") +
+                           (IsWindow(hwndBye) ? " return" : "") +
+                           (cues.empty() ? "" : " " + cues.substr(0, cues.find(' '))) +
+                           (screen == kSelectionScreen && Controls() != controls ? " changed" : "");
+        EXPECT_EQ(done, p.isSwitch ? does[screen] : "")
+            << "message " << std::hex << p.message << " " << p.wParam << " " << p.lParam;
+    }
+    Close(way);
+    MSG quit = {};
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_TRUE(PeekMessageA(&quit, NULL, WM_QUIT, WM_QUIT, PM_REMOVE) && quit.wParam == 0);
+}
+
+std::string ScreenAndWay(const testing::TestParamInfo<Closing::ParamType> &info)
+{
+    const char *screens[] = {"Selection", "Game", "Final"};
+    const char *ways[] = {"CloseBox", "SystemMenu", "AltF4"};
+    return std::string(screens[std::get<0>(info.param)]) + "By" + ways[std::get<1>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryScreen, Closing,
+                         testing::Combine(testing::Values(kSelectionScreen, kGameScreen,
+                                                          kFinalScreen),
+                                          testing::Values(kCloseBox, kSystemMenu, kAltF4)),
+                         ScreenAndWay);
