@@ -135,12 +135,17 @@ void Click(HWND button, int up)
     Sleep(50);
 }
 
-void Key(WORD key)
+void Key(WORD key, WORD with)
 {
-    INPUT in[2] = {{INPUT_KEYBOARD, {}}, {INPUT_KEYBOARD, {}}};
-    in[0].ki = {key, 0, 0, 0, 0};
-    in[1].ki = {key, 0, KEYEVENTF_KEYUP, 0, 0};
-    SendInput(2, in, sizeof *in);
+    INPUT in[4] = {};
+    const WORD keys[] = {with, key, key, with};
+    int n = 0;
+    for (int i = 0; i < 4; i++)
+        if (keys[i]) {
+            in[n].type = INPUT_KEYBOARD;
+            in[n++].ki = {keys[i], 0, i < 2 ? 0u : KEYEVENTF_KEYUP, 0, 0};
+        }
+    SendInput(n, in, sizeof *in);
 }
 
 void Do(const std::string &inputs)

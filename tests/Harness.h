@@ -37,7 +37,7 @@ template <typename F> bool Within(DWORD ms, F done)
 }
 extern const int screenDpi; // of the prefix the run is in: 120 where ORBISQUE_EXPECT_DPI says so
 void Click(HWND button, int up = 0); // pressed in the middle, let go there or `up` pixels higher
-void Key(WORD key);
+void Key(WORD key, WORD with = 0);   // pressed and let go, `with` held around it
 // One tick, told as what it did: "C3s" capital slot 3 shown, "S0h" country slot 0 hidden, "-".
 std::string TickAndWatch();
 // As many ticks as `expected` tells, told as `expected` is written: a button's blinks in a row
