@@ -84,6 +84,42 @@ double Cost(int times, const std::function<void()> &message)
     return Median(v);
 }
 
+// Time spent inside PlaySoundA, which the program calls through this exe's import table: the
+// slot is pointed at a wrapper that adds the call's time up, so a handler's own work shows.
+double inPlaySound; // microseconds
+decltype(&PlaySoundA) realPlaySound;
+
+BOOL WINAPI TimedPlaySound(LPCSTR sound, HMODULE module, DWORD flags)
+{
+    double t0 = Now();
+    BOOL ok = realPlaySound(sound, module, flags);
+    inPlaySound += Now() - t0;
+    return ok;
+}
+
+void TimePlaySound()
+{
+    BYTE *base = (BYTE *)GetModuleHandleA(NULL);
+    auto *nt = (IMAGE_NT_HEADERS *)(base + ((IMAGE_DOS_HEADER *)base)->e_lfanew);
+    auto dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    for (auto *dll = (IMAGE_IMPORT_DESCRIPTOR *)(base + dir.VirtualAddress); dll->Name; dll++) {
+        auto *slot = (IMAGE_THUNK_DATA *)(base + dll->FirstThunk);
+        for (auto *name = (IMAGE_THUNK_DATA *)(base + dll->OriginalFirstThunk);
+             name->u1.AddressOfData; name++, slot++)
+            if (!IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal) &&
+                !strcmp((char *)((IMAGE_IMPORT_BY_NAME *)(base + name->u1.AddressOfData))->Name,
+                        "PlaySoundA")) {
+                DWORD protect;
+                VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protect);
+                realPlaySound = (decltype(&PlaySoundA))slot->u1.Function;
+                slot->u1.Function = (ULONG_PTR)TimedPlaySound;
+                return;
+            }
+    }
+    fprintf(stderr, "PlaySoundA is not imported\n");
+    exit(1);
+}
+
 void Send(UINT message, WPARAM wParam = 0)
 {
     SendMessageA(hwnd, message, wParam, 0);
@@ -106,15 +142,18 @@ double Paint()
 
 int Messages()
 {
+    TimePlaySound();
     // Where a start goes: the creation handler (controls, timer, start cue), the first paint.
     double t0 = Now();
     RegisterMainClass(GetModuleHandleA(NULL));
     HWND window = CreateMainWindow(GetModuleHandleA(NULL));
     double t1 = Now();
+    double startCue = inPlaySound;
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
     double t2 = Now();
-    double cue = Cost(200, [] { PlaySoundA("Sounds\\click.wav", NULL, SND_FILENAME | SND_ASYNC); });
+    double cue =
+        Cost(200, [] { realPlaySound("Sounds\\click.wav", NULL, SND_FILENAME | SND_ASYNC); });
     double selection = Paint();
     Send(WM_COMMAND, 18); // scanning on for the ticks
     Send(WM_COMMAND, 27);
@@ -123,7 +162,13 @@ int Messages()
     double game = Paint();
     scanOn = false; // the mouse's own commands from here on
     int capital = 0;
-    double choice = Cost(2000, [&] { Send(WM_COMMAND, 200 + (capital ^= 1)); });
+    std::vector<double> sound, own;
+    double choice = Cost(2000, [&] {
+        double t = Now(), before = inPlaySound;
+        Send(WM_COMMAND, 200 + (capital ^= 1));
+        sound.push_back(inPlaySound - before);
+        own.push_back(Now() - t - sound.back());
+    });
     for (int i = 0; i < noSelected; i++) {
         Send(WM_COMMAND, 200 + i);
         Send(WM_COMMAND, 300 + i);
@@ -134,12 +179,18 @@ int Messages()
     printf("  WM_PAINT, game screen       %8.1f us\n", game);
     printf("  WM_PAINT, final screen      %8.1f us\n", final);
     printf("  WM_COMMAND, a capital chosen%8.1f us\n", choice);
-    bool ok = std::max({tick, selection, game, final, choice}) < 1000;
-    printf("  every message under 1 ms: %s\n", ok ? "yes" : "NO");
-    printf("Of which the platform's, for comparison:\n");
-    printf("  PlaySoundA of one cue alone  %8.1f us\n", cue);
-    printf("  first window creation        %8.1f us (14 controls, timer, start cue)\n", t1 - t0);
-    printf("  first show and paint         %8.1f us (fonts found and loaded once)\n", t2 - t1);
+    printf("    in the PlaySoundA it makes%8.1f us (Wine's: it waits for the cue still playing)\n",
+           Median(sound));
+    printf("    the rest, the program's   %8.1f us\n", Median(own));
+    double most = std::max({tick, selection, game, final, Median(own)});
+    printf("  every message under 1 ms, PlaySoundA aside: %s\n", most < 1000 ? "yes" : "NO");
+    printf("  every message under 1 ms, PlaySoundA included: %s\n",
+           std::max(most, choice) < 1000 ? "yes" : "NO");
+    printf("  PlaySoundA of one cue alone %8.1f us (the cue before still playing)\n", cue);
+    printf("The first window in a fresh process, mostly the platform's first-use costs:\n");
+    printf("  creation                    %8.1f us (14 controls, timer, start cue)\n", t1 - t0);
+    printf("    in the start cue's PlaySoundA %8.1f us\n", startCue);
+    printf("  first show and paint        %8.1f us (fonts found and loaded once)\n", t2 - t1);
     return 0;
 }
 
