@@ -82,7 +82,7 @@ static LRESULT CALLBACK YardstickProc(HWND hwnd, UINT message, WPARAM wParam, LP
                                      hwnd, (HMENU)(INT_PTR)c.id, NULL, NULL);
             if (c.id == 16 || c.id == 21)
                 SendMessageA(h, BM_SETCHECK, BST_CHECKED, 0);
-            if (c.id >= 19)
+            if (c.id >= 19 && c.id <= 22) // the blink counts, until scanning is ticked
                 EnableWindow(h, FALSE);
         }
         return 0;
