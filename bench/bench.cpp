@@ -263,7 +263,7 @@ int main(int argc, char **argv)
                 {"bench\\bare.exe sound", "Bare"}};
     const int n = sizeof exes / sizeof *exes;
     std::vector<double> ms[n];
-    SIZE_T peak[n] = {};
+    double peak[n] = {}; // KB
     // Once each unmeasured: Wine's desktop and caches come up. The yardstick only measures
     // the required work while it draws the very screen that Orbisque draws.
     std::vector<DWORD> screens[n];
@@ -279,7 +279,7 @@ int main(int argc, char **argv)
         for (int e = 0; e < n; e++) {
             Start s = Launch(exes[e].line, exes[e].cls);
             ms[e].push_back(s.ms);
-            peak[e] = std::max(peak[e], s.peak);
+            peak[e] = std::max(peak[e], s.peak / 1024.0);
         }
     }
     double so = Median(ms[0]), sy = Median(ms[1]), sb = Median(ms[2]), ss = Median(ms[3]);
@@ -290,12 +290,11 @@ int main(int argc, char **argv)
     printf("  Orbisque %.1f ms, yardstick %.1f ms: %.3fx (target <= 1.05x: %s)\n", so, sy, so / sy,
            met(so / sy));
     printf("  bare window %.1f ms (Orbisque %.3fx), with the start cue %.1f ms\n", sb, so / sb, ss);
-    double po = peak[0], py = peak[1];
     printf("Peak working set:\n");
-    printf("  Orbisque %.0f KB, yardstick %.0f KB: %.3fx (target <= 1.05x: %s)\n", po / 1024,
-           py / 1024, po / py, met(po / py));
-    printf("  bare window %zu KB (Orbisque %.3fx), with the start cue %zu KB\n", peak[2] / 1024,
-           po / peak[2], peak[3] / 1024);
+    printf("  Orbisque %.0f KB, yardstick %.0f KB: %.3fx (target <= 1.05x: %s)\n", peak[0], peak[1],
+           peak[0] / peak[1], met(peak[0] / peak[1]));
+    printf("  bare window %.0f KB (Orbisque %.3fx), with the start cue %.0f KB\n", peak[2],
+           peak[0] / peak[2], peak[3]);
     printf("Release exes (target < 300 KB each):\n");
     printf("  32-bit Orbisque.exe %ld bytes\n", SizeOf("..\\win32\\Orbisque.exe"));
     printf("  64-bit Orbisque.exe %ld bytes\n", SizeOf("Orbisque.exe"));
