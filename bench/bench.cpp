@@ -283,12 +283,18 @@ int main(int argc, char **argv)
         }
     }
     double so = Median(ms[0]), sy = Median(ms[1]), sb = Median(ms[2]), ss = Median(ms[3]);
+    // Each run's two launches meet the same load from other programs, so their ratio is
+    // steadier than the ratio of the two medians.
+    std::vector<double> paired;
+    for (int i = 0; i < runs; i++)
+        paired.push_back(ms[0][i] / ms[1][i]);
+    double ratio = Median(paired);
     auto met = [](double ratio) { return ratio <= 1.05 ? "met" : "NOT met"; };
     printf("The yardstick's window is Orbisque's selection screen: %s (%zu pixels differ)\n",
            differ ? "NO" : "yes", differ);
     printf("Start to first painted window, median of %d runs each:\n", runs);
-    printf("  Orbisque %.1f ms, yardstick %.1f ms: %.3fx (target <= 1.05x: %s)\n", so, sy, so / sy,
-           met(so / sy));
+    printf("  Orbisque %.1f ms, yardstick %.1f ms: %.3fx run by run (target <= 1.05x: %s)\n", so,
+           sy, ratio, met(ratio));
     printf("  bare window %.1f ms (Orbisque %.3fx), with the start cue %.1f ms\n", sb, so / sb, ss);
     printf("Peak working set:\n");
     printf("  Orbisque %.0f KB, yardstick %.0f KB: %.3fx (target <= 1.05x: %s)\n", peak[0], peak[1],
