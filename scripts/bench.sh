@@ -1,5 +1,6 @@
 #!/bin/sh
-# Measure Orbisque against a bare Win32 window under Wine: start-up, memory, message cost, size.
+# Measure Orbisque against its yardstick and a bare Win32 window under Wine: start-up, memory,
+# message cost, size.
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -7,7 +8,7 @@ sh scripts/deps.sh test
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j2 --target Orbisque
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j2 --target Orbisque bare bench
+cmake --build --preset win64 -j2 --target Orbisque bare yardstick bench
 sh scripts/wine-prefix.sh
 
 . scripts/wine-session.sh
