@@ -12,7 +12,7 @@ endforeach()
 if(NOT DEFINED OUT)
   set(OUT ${BUILD})
 endif()
-foreach(tool wixl msibuild faketime zip touch)
+foreach(tool wixl msibuild msiinfo faketime zip touch)
   find_program(${tool}_exe ${tool} REQUIRED)
 endforeach()
 
@@ -78,13 +78,21 @@ execute_process(COMMAND ${frozen} ${wixl_exe} -a ${arch} -D Arch=${arch} -D Vers
 
 # wixl also draws a random package code. Windows wants a new one whenever anything in the
 # package changes: derive it from the package itself, with the code first set to nil.
-set(subject "Orbisque - pair countries with their capital cities")
-set(author "The Orbisque project")
-execute_process(COMMAND ${frozen} ${msibuild_exe} ${msi} -s ${subject} ${author} "${arch};1033"
-    "{00000000-0000-0000-0000-000000000000}" COMMAND_ERROR_IS_FATAL ANY)
+# msibuild sets the code with the subject, author and template, so those are given back as
+# wixl wrote them.
+execute_process(COMMAND ${msiinfo_exe} suminfo ${msi} OUTPUT_VARIABLE summary
+  COMMAND_ERROR_IS_FATAL ANY)
+foreach(field Subject Author Template)
+  if(NOT summary MATCHES "\n${field}: ([^\n]*)")
+    message(FATAL_ERROR "wixl wrote no ${field} into ${msi}")
+  endif()
+  set(${field} "${CMAKE_MATCH_1}")
+endforeach()
+execute_process(COMMAND ${frozen} ${msibuild_exe} ${msi} -s "${Subject}" "${Author}"
+    "${Template}" "{00000000-0000-0000-0000-000000000000}" COMMAND_ERROR_IS_FATAL ANY)
 file(SHA256 ${msi} content)
 string(UUID package NAMESPACE 3F0C9B52-6E1D-4B7A-8C25-91D4E7A6B308
   NAME ${VERSION}-${arch}-${content} TYPE SHA1 UPPER)
-execute_process(COMMAND ${frozen} ${msibuild_exe} ${msi} -s ${subject} ${author} "${arch};1033"
-    "{${package}}"
+execute_process(COMMAND ${frozen} ${msibuild_exe} ${msi} -s "${Subject}" "${Author}"
+    "${Template}" "{${package}}"
   COMMAND_ERROR_IS_FATAL ANY)
