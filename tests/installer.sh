@@ -32,8 +32,9 @@ state() {
     find "$c" ! -path "$c/windows/Installer" ! -path "$c/users/*/Temp*" | sort
     for key in HKLM\\Software\\Classes\\Installer HKLM\\Software\\Microsoft\\Windows\\CurrentVersion \
         HKLM\\Software\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall HKCU\\Software; do
-        "$run" reg query "$key" /s | tr -d '\r' |
-            grep -i -E '\\([0-9A-F]{32}|\{[-0-9A-F]{36}\})$|orbisque|DisplayVersion'
+        # A query that fails halfway (a refused msiexec may still be ending) is asked again.
+        for try in 1 2 3 4 5; do "$run" reg query "$key" /s >"$out/reg" && break || sleep 1; done
+        tr -d '\r' <"$out/reg" | grep -i -E '\\([0-9A-F]{32}|\{[-0-9A-F]{36}\})$|orbisque|DisplayVersion'
     done
 }
 # What a package holds, each in its folder; written here, apart from the build's own list.
@@ -75,6 +76,10 @@ for t in win32 win64; do
 done
 [ "$(msiinfo export "$x86" Property | grep UpgradeCode)" != "$(msiinfo export "$new" Property | grep UpgradeCode)" ] ||
     fail "one UpgradeCode for both targets: one would remove the other"
+# A package code is a GUID of its own for each package: Windows takes two with one code for one.
+codes=$(for p in "$x86" "$new" "$old"; do msiinfo suminfo "$p" | sed -n 's/^Revision number (UUID): //p'; done)
+[ "$(echo "$codes" | grep -E '^\{[0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12}\}$' | sort -u | wc -l)" = 3 ] ||
+    fail "the package codes are not three different GUIDs:" $codes
 state >"$out/before"
 msi /i "$x86" 0 && installed "Program Files (x86)" "$build/../win32" "$2"
 msi /x "$x86" 0 && { state | diff "$out/before" - || fail "the 32-bit package left the above"; }
