@@ -10,8 +10,9 @@ rm -rf "$out" && mkdir -p "$src" || exit 1
 (cd "$root" && git ls-files -z --cached --others --exclude-standard |
     xargs -0 sh -c 'for f; do [ -e "$f" ] && printf "%s\0" "$f"; done' - |
     tar --null --no-recursion -T - -cf -) | (cd "$src" && tar -xf -) || exit 1
-# No git there: the commit's time comes the way a packager gives it.
-export SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct)
+# No git there, nor in the folders above, which are the build's: the commit's time comes the
+# way a packager gives it.
+export SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct) GIT_CEILING_DIRECTORIES="$out/elsewhere"
 export TZ=XYZ-13:45 LC_ALL=C.UTF-8 LANG=C.UTF-8
 umask 077
 cd "$src" || exit 1
