@@ -3,7 +3,7 @@
 # Usage: deps.sh [test]   (test adds the X server and screenshot tools)
 set -e
 pkgs="cmake make g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest wine64
-fonts-wine fonts-liberation wixl msitools"
+fonts-wine fonts-liberation wixl msitools git zip faketime"
 [ "$1" = test ] && pkgs="$pkgs xvfb imagemagick"
 
 missing=""

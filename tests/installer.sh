@@ -1,7 +1,9 @@
 #!/bin/sh
 # Installs the packages as school IT would (msiexec /qn) in the project's prefix: the 32-bit one
-# and away again; the 64-bit one over an older version built here, then started from its
-# Start-menu shortcut; the requests msiexec must refuse; the uninstall that leaves nothing.
+# and away again; the 64-bit one over an older version packed as the build packs, then started
+# from its Start-menu shortcut as Explorer starts it; the same package again, which changes
+# nothing; the requests msiexec must refuse; the uninstall that leaves nothing. First, what
+# each zip holds.
 # Usage: installer.sh BUILD_DIR VERSION (the 64-bit build; the 32-bit one stands beside it)
 build=$1 root=$(cd "$(dirname "$0")/.." && pwd) out=$1/installer
 # wine-ctest, since Wine's services started by the first call would hold CTest's pipe open.
@@ -12,14 +14,16 @@ export WINEPREFIX="$out/prefix" && c="$out/prefix/drive_c"
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d" # not the test machine's menus
 new="$build/Orbisque-$2-win64.msi" x86="$build/../win32/Orbisque-$2-win32.msi"
 old="$out/Orbisque-0.9.0-win64.msi"
+# The older package by the build's own script, so its product code is derived as the build's.
 rm -rf "$out" && mkdir -p "$out" && cp -al "$from" "$WINEPREFIX" && cp --remove-destination "$from"/*.reg "$WINEPREFIX" &&
-    cd "$build" &&
-    wixl -a x64 -D Arch=x64 -D Version=0.9.0 -o "$old" "$root/installer/Orbisque.wxs" || exit 1
+    cmake -DSOURCE="$root" -DBUILD="$build" -DVERSION=0.9.0 -DPLATFORM=win64 -DOUT="$out" \
+        -P "$root/cmake/package.cmake" || exit 1
 fail() { echo "FAIL: $*" && failed=1; }
 lnk="$(echo "$c"/users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"/Programs)/Orbisque.lnk"
+winpath() { echo "Z:$1" | tr / '\\'; }
 # msiexec ACTION PACKAGE EXIT: under Wine the exit code is the low byte of Windows' (1603 is 67).
 msi() {
-    "$run" msiexec "$1" "Z:$(echo "$2" | tr / '\\')" /qn >/dev/null
+    "$run" msiexec "$1" "$(winpath "$2")" /qn >/dev/null
     code=$? && [ $code = "$3" ] || fail "msiexec $1 $(basename "$2"): exit code $code, not $3"
 }
 trap '/usr/lib/wine/wineserver -k' EXIT
@@ -28,15 +32,34 @@ state() {
     find "$c" ! -path "$c/windows/Installer" ! -path "$c/users/*/Temp*" | sort
     for key in HKLM\\Software\\Classes\\Installer HKLM\\Software\\Microsoft\\Windows\\CurrentVersion \
         HKLM\\Software\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall HKCU\\Software; do
-        "$run" reg query "$key" /s | tr -d '\r' |
-            grep -i -E '\\([0-9A-F]{32}|\{[-0-9A-F]{36}\})$|orbisque|DisplayVersion'
+        # A query that fails halfway (a refused msiexec may still be ending) is asked again.
+        for try in 1 2 3 4 5; do "$run" reg query "$key" /s >"$out/reg" && break || sleep 1; done
+        tr -d '\r' <"$out/reg" | grep -i -E '\\([0-9A-F]{32}|\{[-0-9A-F]{36}\})$|orbisque|DisplayVersion'
     done
 }
-# DIR BUILD VERSION: the build's exe and cues and the licence, one installed-programs entry of
-# ours, and our icon for it and for the shortcut, taken from the package into Windows' folder.
+# What a package holds, each in its folder; written here, apart from the build's own list.
+files="License.txt
+Orbisque.exe
+ReadMe.txt
+Sounds/click.wav
+Sounds/continent.wav
+Sounds/fail.wav
+Sounds/success1.wav
+Sounds/success2.wav
+Sounds/ting.wav
+Sounds/yes.wav"
+sed 's/$/\r/' "$root/LICENSE" >"$out/License.txt"
+# holds DIR BUILD: every file and nothing else, the exe and read-me the build's, the cues the
+# sources', the licence with Windows' line ends.
+holds() {
+    [ "$(cd "$1" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)" = "$files" ] &&
+        cmp "$2/Orbisque.exe" "$1/Orbisque.exe" && cmp "$2/ReadMe.txt" "$1/ReadMe.txt" &&
+        cmp "$out/License.txt" "$1/License.txt" && diff -r "$root/Sounds" "$1/Sounds"
+}
+# DIR BUILD VERSION: what a package holds, one installed-programs entry of ours, and our icon
+# for it and for the shortcut, taken from the package into Windows' folder.
 installed() {
-    cmp "$2/Orbisque.exe" "$c/$1/Orbisque/Orbisque.exe" && diff -r "$2/Sounds" "$c/$1/Orbisque/Sounds" &&
-        cmp "$out/License.txt" "$c/$1/Orbisque/License.txt" || fail "not installed into $1"
+    holds "$c/$1/Orbisque" "$2" || fail "not installed as packed into $1"
     state >"$out/now"
     [ "$(grep -A3 'Uninstall\\{' "$out/now" | grep -c -E " (DisplayVersion .* $3|Publisher .* The Orbisque project)$")" = 2 ] ||
         fail "not one entry of version $3 among the installed programs"
@@ -44,37 +67,46 @@ installed() {
     cmp "$c/$(printf %s "${icon#C:\\}" | tr '\\' /)" "$root/src/app/Orbisque.ico" &&
         tr -d '\0' <"$lnk" | grep -qaF "$icon" || fail "not our icon in the installed-programs list and on the shortcut"
 }
-# Both zips, as make dist packs them, carry the licence beside the exe, with Windows line ends.
-sed 's/$/\r/' "$root/LICENSE" >"$out/License.txt"
-for b in "$build" "$build/../win32"; do (cd "$b" && cpack -B "$out/zip" >/dev/null); done
+# Each zip, as make dist packs it: one folder named for it, holding what a package holds.
 for t in win32 win64; do
-    (cd "$out/zip" && cmake -E tar xf "Orbisque-$2-$t.zip") && cmp "$out/License.txt" "$out/zip/Orbisque-$2-$t/License.txt" ||
-        fail "no licence in the $t zip"
+    name=Orbisque-$2-$t
+    mkdir "$out/$t" && (cd "$out/$t" && cmake -E tar xf "$build/../$t/$name.zip") &&
+        [ "$(ls -A "$out/$t")" = "$name" ] && holds "$out/$t/$name" "$build/../$t" ||
+        fail "the $t zip does not hold what a package holds, in one folder $name"
 done
 [ "$(msiinfo export "$x86" Property | grep UpgradeCode)" != "$(msiinfo export "$new" Property | grep UpgradeCode)" ] ||
     fail "one UpgradeCode for both targets: one would remove the other"
+# A package code is a GUID of its own for each package: Windows takes two with one code for one.
+codes=$(for p in "$x86" "$new" "$old"; do msiinfo suminfo "$p" | sed -n 's/^Revision number (UUID): //p'; done)
+[ "$(echo "$codes" | grep -E '^\{[0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12}\}$' | sort -u | wc -l)" = 3 ] ||
+    fail "the package codes are not three different GUIDs:" $codes
 state >"$out/before"
 msi /i "$x86" 0 && installed "Program Files (x86)" "$build/../win32" "$2"
 msi /x "$x86" 0 && { state | diff "$out/before" - || fail "the 32-bit package left the above"; }
 msi /i "$old" 0 && installed "Program Files" "$build" 0.9.0
 msi /i "$new" 0 && installed "Program Files" "$build" "$2"
 
-# Started from its shortcut: the start cue is read from its working folder; played, it ends with 0.
-# Wine starts a shortcut without a working folder in its target's, so that is read off the link.
-tr -d '\0' <"$lnk" | grep -aoE 'C:\\Program Files\\Orbisque\\(Orbisque.exe)?' | grep -qx 'C:\\Program Files\\Orbisque\\' ||
-    fail "the shortcut does not start in the install folder"
-(cd "$out" && WINEDEBUG=trace+winmm "$root/scripts/wine-run" start /wait /unix "$lnk" >/dev/null 2>trace.log) &
-ORBISQUE_DRIVE="1 $out/trace.log" "$run" "$build/tests/orbisque_tests.exe" --gtest_filter=Drive.Mouse >/dev/null ||
-    { fail "not played by mouse" && /usr/lib/wine/wineserver -k; }
-wait $! # its exit code, which start does not pass on under Wine, the driver has checked
-# The cue's file is read on its own thread, whose lines others' may come between.
-awk -F: '/SoundName=L"Sounds.*success2.wav"/ { t = $1 } $1 == t && /ParentChunk ckid=RIFF/ { n++ }
-    END { exit !n }' "$out/trace.log" ||
-    fail "the start cue was not read from the shortcut's working folder"
+# Started from its shortcut as Explorer starts it, in the install folder, it reads its start
+# cue from the cues it installed; played, it ends with 0 (the driver checks).
+# The program's trace goes where the driver's errors go: no pipe, so that none is held open.
+ORBISQUE_SHORTCUT="$(winpath "$lnk")" ORBISQUE_DRIVE="1 $out/trace.log" "$root/scripts/wine-run" \
+    "$build/tests/orbisque_tests.exe" --gtest_filter=Drive.Shortcut:Drive.Mouse >"$out/driver.log" 2>"$out/trace.log" ||
+    { fail "not started from its shortcut and played by mouse" && /usr/lib/wine/wineserver -k; }
+tr -d '\r' <"$out/driver.log" | grep -qxE 'shortcut: C:\\Program Files\\Orbisque\\Orbisque.exe\|C:\\Program Files\\Orbisque\\?\|' ||
+    fail "the shortcut does not start Orbisque.exe in its install folder: $(grep -a '^shortcut:' "$out/driver.log")"
+# The cue's file is found and read on its own thread, whose lines others' may come between.
+awk -F: -v found='SearchPathW found L"C:\\\\Program Files\\\\Orbisque\\\\Sounds\\\\success2.wav"' '
+    /SoundName=L"Sounds.*success2.wav"/ { t = $1 }
+    $1 == t && index($0, found) { f++ } $1 == t && f && /ParentChunk ckid=RIFF/ { n++ }
+    END { exit !n }' "$out/trace.log" || fail "the start cue was not read from the installed Sounds"
 
-# The same package again and an older one over it are refused and change nothing.
-state >"$out/during"
-for p in "$new" "$old"; do msi /i "$p" 67 && { state | diff "$out/during" - || fail "$p changed the above"; }; done
+# The same package again changes nothing and ends with 0; an older one over it is refused.
+# (Wine's msiexec writes the shortcut anew, with the same bytes.)
+state >"$out/during"; mkdir "$out/kept" && cp -a "$c/Program Files/Orbisque" "$lnk" "$out/kept"
+msi /i "$new" 0 && { state | diff "$out/during" - || fail "installing the same package again changed the above"; }
+diff -r "$out/kept/Orbisque" "$c/Program Files/Orbisque" && cmp "$out/kept/Orbisque.lnk" "$lnk" ||
+    fail "installing the same package again changed the installed files or the shortcut"
+msi /i "$old" 67 && { state | diff "$out/during" - || fail "$old changed the above"; }
 msi /x "$new" 0 && { state | diff "$out/before" - || fail "the uninstall left the above"; }
 msi /x "$new" 67
-[ -z "$failed" ] && echo "PASS: installed, upgraded, refused and removed"
+[ -z "$failed" ] && echo "PASS: zips as packed; installed, upgraded, kept, refused and removed"
