@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "../tests/ImportHook.h"
 #include "app/MainWindow.h"
 #include "state/State.h"
 
@@ -130,29 +131,6 @@ BOOL WINAPI TimedPlaySound(LPCSTR sound, HMODULE module, DWORD flags)
     return ok;
 }
 
-void TimePlaySound()
-{
-    BYTE *base = (BYTE *)GetModuleHandleA(NULL);
-    auto *nt = (IMAGE_NT_HEADERS *)(base + ((IMAGE_DOS_HEADER *)base)->e_lfanew);
-    auto dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    for (auto *dll = (IMAGE_IMPORT_DESCRIPTOR *)(base + dir.VirtualAddress); dll->Name; dll++) {
-        auto *slot = (IMAGE_THUNK_DATA *)(base + dll->FirstThunk);
-        for (auto *name = (IMAGE_THUNK_DATA *)(base + dll->OriginalFirstThunk);
-             name->u1.AddressOfData; name++, slot++)
-            if (!IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal) &&
-                !strcmp((char *)((IMAGE_IMPORT_BY_NAME *)(base + name->u1.AddressOfData))->Name,
-                        "PlaySoundA")) {
-                DWORD protect;
-                VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protect);
-                realPlaySound = (decltype(&PlaySoundA))slot->u1.Function;
-                slot->u1.Function = (ULONG_PTR)TimedPlaySound;
-                return;
-            }
-    }
-    fprintf(stderr, "PlaySoundA is not imported\n");
-    exit(1);
-}
-
 void Send(UINT message, WPARAM wParam = 0)
 {
     SendMessageA(hwnd, message, wParam, 0);
@@ -196,7 +174,7 @@ Split Choose(int times, int pause)
 
 int Messages()
 {
-    TimePlaySound();
+    realPlaySound = HookImport("PlaySoundA", TimedPlaySound);
     // Where a start goes: the creation handler (controls, timer, start cue), the first paint.
     double t0 = Now();
     RegisterMainClass(GetModuleHandleA(NULL));

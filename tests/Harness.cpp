@@ -1,4 +1,5 @@
 #include "Harness.h"
+#include "ImportHook.h"
 
 #include <mmsystem.h>
 
@@ -60,29 +61,6 @@ BOOL WINAPI RecordTextOut(HDC hdc, int x, int y, LPCSTR text, int length)
              length, text);
     painted.push_back(line);
     return realTextOut(hdc, x, y, text, length);
-}
-
-// Puts a recorder in the program's import of `function`; returns the real one.
-template <typename F> F Hook(const char *function, F recorder)
-{
-    BYTE *base = (BYTE *)GetModuleHandleA(NULL);
-    auto *nt = (IMAGE_NT_HEADERS *)(base + ((IMAGE_DOS_HEADER *)base)->e_lfanew);
-    auto dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    for (auto *dll = (IMAGE_IMPORT_DESCRIPTOR *)(base + dir.VirtualAddress); dll->Name; dll++) {
-        auto *slot = (IMAGE_THUNK_DATA *)(base + dll->FirstThunk);
-        for (auto *name = (IMAGE_THUNK_DATA *)(base + dll->OriginalFirstThunk);
-             name->u1.AddressOfData; name++, slot++)
-            if (!IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal) &&
-                !strcmp((char *)((IMAGE_IMPORT_BY_NAME *)(base + name->u1.AddressOfData))->Name,
-                        function)) {
-                DWORD protect;
-                VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protect);
-                F real = (F)slot->u1.Function;
-                slot->u1.Function = (ULONG_PTR)recorder;
-                return real;
-            }
-    }
-    exit(fprintf(stderr, "the program does not import %s\n", function));
 }
 
 char doing[80]; // the input being given
@@ -287,11 +265,12 @@ std::vector<std::string> EachAlone(char side, int from, int to, const std::strin
 int main(int argc, char **argv)
 {
     _setmode(_fileno(stdout), _O_BINARY); // CTest reads the test list: no carriage returns
-    realPlaySound = Hook("PlaySoundA", RecordPlaySound);
-    realCreateFont = Hook("CreateFontIndirectA", Made<HFONT, const LOGFONTA *, &realCreateFont>);
-    realCreateBrush = Hook("CreateSolidBrush", Made<HBRUSH, COLORREF, &realCreateBrush>);
-    realDeleteObject = Hook("DeleteObject", RecordDeleteObject);
-    realTextOut = Hook("TextOutA", RecordTextOut);
+    realPlaySound = HookImport("PlaySoundA", RecordPlaySound);
+    realCreateFont =
+        HookImport("CreateFontIndirectA", Made<HFONT, const LOGFONTA *, &realCreateFont>);
+    realCreateBrush = HookImport("CreateSolidBrush", Made<HBRUSH, COLORREF, &realCreateBrush>);
+    realDeleteObject = HookImport("DeleteObject", RecordDeleteObject);
+    realTextOut = HookImport("TextOutA", RecordTextOut);
     if (!getenv("ORBISQUE_DRIVE")) {
         testing::GTEST_FLAG(filter) = "-Drive.*"; // e2e.sh plays them, on the built exe
         CreateThread(NULL, 0, Watchdog, NULL, 0, NULL);
