@@ -8,7 +8,8 @@ prefix="$root/build/wine"
 run="$root/scripts/wine-run"
 server=/usr/lib/wine/wineserver
 
-if [ ! -f "$prefix/.orbisque-ready" ]; then
+# Made again when its settings change.
+if [ ! -f "$prefix/.orbisque-ready" ] || [ "$root/scripts/prefix.reg" -nt "$prefix/.orbisque-ready" ]; then
     echo "Creating the Wine prefix $prefix (once; may take a minute)"
     rm -rf "$prefix" "$prefix"120
     mkdir -p "$root/build"
