@@ -32,8 +32,12 @@ state() {
     find "$c" ! -path "$c/windows/Installer" ! -path "$c/users/*/Temp*" | sort
     for key in HKLM\\Software\\Classes\\Installer HKLM\\Software\\Microsoft\\Windows\\CurrentVersion \
         HKLM\\Software\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall HKCU\\Software; do
-        # A query that fails halfway (a refused msiexec may still be ending) is asked again.
-        for try in 1 2 3 4 5; do "$run" reg query "$key" /s >"$out/reg" && break || sleep 1; done
+        # A query that fails halfway (a refused msiexec may still be ending) is asked again; a
+        # key not made yet holds nothing of ours.
+        for try in 1 2 3 4 5; do
+            "$run" reg query "$key" /s >"$out/reg" || grep -q "Unable to find" "$out/reg" && break
+            sleep 1
+        done
         tr -d '\r' <"$out/reg" | grep -i -E '\\([0-9A-F]{32}|\{[-0-9A-F]{36}\})$|orbisque|DisplayVersion'
     done
 }
