@@ -148,6 +148,7 @@ const struct {
     {WM_SYSKEYDOWN, 'X', kAlt | 1, false},
     {WM_KEYUP, VK_RETURN, kReleased | 1, false},
     {WM_CHAR, ' ', 1, false},
+    {WM_SYSCHAR, 'x', kAlt | 1, false},
 };
 
 int Pointer() // the cursor's display count, left as it was
