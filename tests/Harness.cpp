@@ -176,17 +176,16 @@ std::string Scanned(const std::string &expected)
     int ticks = 0;
     for (char c : expected)
         ticks += c == 'h' || c == 's' || c == '-';
-    std::string told;
-    for (std::string last; ticks--;) {
-        std::string now = TickAndWatch();
-        if (now == "-") {
-            told += " -", last.clear();
-        } else if (now.substr(0, now.size() - 1) == last) {
+    std::string told, last;
+    while (ticks--) {
+        std::string now = TickAndWatch(), button = now.substr(0, now.size() - 1); // "" for "-"
+        if (now == "-")
+            told += " -";
+        else if (button == last)
             told += now.back();
-        } else {
-            last = now.substr(0, now.size() - 1);
-            told += " " + last + ":" + now.back();
-        }
+        else
+            told += " " + button + ":" + now.back();
+        last = button;
     }
     return told.substr(told.empty() ? 0 : 1);
 }
@@ -199,6 +198,12 @@ void FinishGame(const char *press)
             Do(scanOn ? "uC" + slot + "s " + press + " uS" + n + "s " + press : "C" + n + " S" + n);
     }
     ASSERT_EQ(currentScreen, kFinalScreen) << "a pair left on the board";
+}
+
+int QuitCode()
+{
+    MSG quit = {};
+    return PeekMessageA(&quit, NULL, WM_QUIT, WM_QUIT, PM_REMOVE) ? (int)quit.wParam : -1;
 }
 
 std::vector<std::string> Controls()

@@ -26,7 +26,8 @@ void StartProgram(unsigned seed = 1);
 // is delivered after each.
 void Do(const std::string &inputs);
 extern bool realInput;
-void Pump(); // delivers what is posted; a quit is left for the test to find
+void Pump();    // delivers what is posted; a quit is left for the test to find
+int QuitCode(); // of the quit message posted, taking it; -1 when none is
 // Waits up to `ms` for `done`, as a person waits for what they mean to press to appear.
 template <typename F> bool Within(DWORD ms, F done)
 {

@@ -65,8 +65,7 @@ TEST(Mouse, MatchesPairsInEitherOrderAndIgnoresStrayCommands)
               std::vector<std::string>{"23 'RETURN TO CHOOSER' 50020000 200,300 210x90"});
     EXPECT_TRUE(liveObjects.empty()) << "every button's font goes with it";
     Do("c23");
-    MSG quit = {};
-    EXPECT_TRUE(PeekMessageA(&quit, NULL, WM_QUIT, WM_QUIT, PM_REMOVE) && quit.wParam == 0);
+    EXPECT_EQ(QuitCode(), 0);
 }
 
 TEST(Mouse, OneSideAloneMatchesNoPairOfTwenty)
@@ -218,9 +217,8 @@ TEST_P(Closing, AfterEveryKindOfPress)
             << "message " << std::hex << p.message << " " << p.wParam << " " << p.lParam;
     }
     Close(way);
-    MSG quit = {};
     EXPECT_FALSE(IsWindow(hwnd));
-    EXPECT_TRUE(PeekMessageA(&quit, NULL, WM_QUIT, WM_QUIT, PM_REMOVE) && quit.wParam == 0);
+    EXPECT_EQ(QuitCode(), 0);
 }
 
 std::string ScreenAndWay(const testing::TestParamInfo<Closing::ParamType> &info)
