@@ -244,9 +244,9 @@ int main(int argc, char **argv)
     double peak[n] = {}; // KB
     // Once each unmeasured: Wine's desktop and caches come up. The yardstick only measures
     // the required work while it draws the very screen that Orbisque draws.
-    std::vector<DWORD> screens[n];
+    std::vector<DWORD> screens[2];
     for (int e = 0; e < n; e++)
-        Launch(exes[e].line, exes[e].cls, &screens[e]);
+        Launch(exes[e].line, exes[e].cls, e < 2 ? &screens[e] : nullptr);
     size_t differ = 0;
     if (screens[0].size() != screens[1].size())
         differ = screens[0].size();
