@@ -64,6 +64,7 @@ TEST(Mouse, MatchesPairsInEitherOrderAndIgnoresStrayCommands)
     EXPECT_EQ(Controls(),
               std::vector<std::string>{"23 'RETURN TO CHOOSER' 50020000 200,300 210x90"});
     EXPECT_TRUE(liveObjects.empty()) << "every button's font goes with it";
+    EXPECT_EQ(QuitCode(), -1) << "ended before the way out, by a stray command";
     Do("c23");
     EXPECT_EQ(QuitCode(), 0);
 }

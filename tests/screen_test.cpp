@@ -37,6 +37,27 @@ std::vector<std::string> Painted()
 
 } // namespace
 
+TEST(Start, EndsAtOnceWhenThePlatformRefusesTheWindow)
+{
+    // What is refused; what WinMain then returns and the message boxes it shows.
+    const struct {
+        const char *refused;
+        int code;
+        const char *boxes;
+    } kRefusals[] = {
+        {"RegisterClassA", 0, "0|This program requires Windows NT!|Orbisque|16 "},
+        {"CreateWindowExA", 1, ""}, // not 0: no game was played
+    };
+    for (const auto &r : kRefusals) {
+        refuse = r.refused;
+        EXPECT_EQ(WinMain(GetModuleHandleA(NULL), NULL, (LPSTR) "", SW_SHOWNORMAL), r.code)
+            << r.refused;
+        EXPECT_EQ(boxes + "/" + cues, r.boxes + std::string("/")) << r.refused;
+        EXPECT_FALSE(FindWindowA("Orbisque", NULL)) << r.refused;
+        boxes.clear();
+    }
+}
+
 TEST(Selection, OpensAsDesignedAndItsSettingsChangeTheGame)
 {
     StartProgram();
@@ -62,11 +83,12 @@ TEST(Selection, OpensAsDesignedAndItsSettingsChangeTheGame)
     Play({{"", "success2 / 20 40 17 000000 4 ..x.......--+-"},
           {"c15", "click / 16 32 22 000000 4 .x........--+-"},
           {"c14 c25 c25", "click / 12 24 28 000000 4 x.........--+-"},
-          {"c17 c17 m19 c18", "continent continent click / 12 24 28 000001 4 x........x..x."},
+          {"c17 c17 m19 m23 c18", "continent continent click / 12 24 28 000001 4 x........x..x."},
           {"c19 c22", "click click / 12 24 28 000001 5 x........x...x"},
           {"c18 c24 c28 c26 c27", "click / 12 24 28 101110 5 x...x.xxx.---+"},
           {"c16", "click / 20 40 17 101110 5 ..x.x.xxx.---+"},
           {"c28 c26 c27 c17", "success1 / City = |State = | C 0"}}); // "All but Easy" alone
+    EXPECT_EQ(QuitCode(), -1) << "the way out's command ended the program before its screen";
 }
 
 TEST(Paint, EachScreenAsDesigned)
