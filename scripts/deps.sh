@@ -1,10 +1,11 @@
 #!/bin/sh
 # Install the Debian packages that building, playing and testing need, if any is missing.
-# Usage: deps.sh [test]   (test adds the X server and screenshot tools)
+# Usage: deps.sh [test]   (test adds the X server, screenshot tools, and Python with the
+# readers of PE files and machine code)
 set -e
 pkgs="cmake make g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest wine64
 fonts-wine fonts-liberation wixl msitools git zip faketime"
-[ "$1" = test ] && pkgs="$pkgs xvfb imagemagick"
+[ "$1" = test ] && pkgs="$pkgs xvfb imagemagick python3 python3-pefile python3-capstone"
 
 missing=""
 for p in $pkgs; do

@@ -134,7 +134,7 @@ TEST(Drive, Shortcut)
     start.cb = sizeof start;
     PROCESS_INFORMATION started;
     std::string line = "\"" + std::string(target) + "\" " + arguments;
-    SetEnvironmentVariableA("WINEDEBUG", "trace+winmm,trace+file");
+    SetEnvironmentVariableA("WINEDEBUG", "trace+winmm,trace+file,trace+seh");
     ASSERT_TRUE(
         CreateProcessA(target, &line[0], NULL, NULL, FALSE, 0, NULL, folder, &start, &started))
         << target << " in " << folder;

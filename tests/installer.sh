@@ -6,6 +6,7 @@
 # each zip holds.
 # Usage: installer.sh BUILD_DIR VERSION (the 64-bit build; the 32-bit one stands beside it)
 build=$1 root=$(cd "$(dirname "$0")/.." && pwd) out=$1/installer
+. "$root/tests/faults.sh"
 # wine-ctest, since Wine's services started by the first call would hold CTest's pipe open.
 run="$root/scripts/wine-ctest" from=${WINEPREFIX:-$root/build/wine}
 # A prefix made afresh from the project's, so that a run that failed halfway leaves nothing
@@ -96,6 +97,10 @@ msi /i "$new" 0 && installed "Program Files" "$build" "$2"
 ORBISQUE_SHORTCUT="$(winpath "$lnk")" ORBISQUE_DRIVE="1 $out/trace.log" "$root/scripts/wine-run" \
     "$build/tests/orbisque_tests.exe" --gtest_filter=Drive.Shortcut:Drive.Mouse >"$out/driver.log" 2>"$out/trace.log" ||
     { fail "not started from its shortcut and played by mouse" && /usr/lib/wine/wineserver -k; }
+grep -q -a '^\[  PASSED  \] 2 tests\.' "$out/driver.log" ||
+    fail "no passing verdict from GoogleTest on the copy started from its shortcut"
+found=$(faults "$out/trace.log") && [ -z "$found" ] ||
+    fail "exceptions in the copy started from its shortcut: $found"
 tr -d '\r' <"$out/driver.log" | grep -qxE 'shortcut: C:\\Program Files\\Orbisque\\Orbisque.exe\|C:\\Program Files\\Orbisque\\?\|' ||
     fail "the shortcut does not start Orbisque.exe in its install folder: $(grep -a '^shortcut:' "$out/driver.log")"
 # The cue's file is found and read on its own thread, whose lines others' may come between.

@@ -1,0 +1,78 @@
+"""What the seven cues hold, as Windows' PCM player reads them; and that the committed cues and
+icon are exactly what tools/make_sounds.py and tools/make_icon.py write. A cue cut short or in
+a format no Windows codec opens plays the system's alert sound, or a clipped one, on a PC.
+
+Usage: cues.py SOURCE
+"""
+import os
+import struct
+import subprocess
+import sys
+import tempfile
+
+CUES = ['click', 'continent', 'fail', 'success1', 'success2', 'ting', 'yes']
+RATES = {8000, 11025, 16000, 22050, 32000, 44100, 48000}
+# Long enough to be heard, short enough to end before the moment it marks is past.
+SHORTEST, LONGEST = 0.02, 2.0
+
+
+def faults(wav):
+    """What is wrong with one WAV file's bytes, if anything."""
+    if len(wav) < 12 or wav[:4] != b'RIFF' or wav[8:12] != b'WAVE':
+        return ['not a RIFF/WAVE file']
+    (riff,) = struct.unpack_from('<I', wav, 4)
+    if riff != len(wav) - 8:
+        return [f'RIFF size {riff}, but the file holds {len(wav) - 8} bytes after it']
+    chunks, at = {}, 12
+    while at + 8 <= len(wav):
+        name, size = struct.unpack_from('<4sI', wav, at)
+        if at + 8 + size > len(wav):
+            return [f'{name.decode("latin-1")!r} chunk of {size} bytes runs past the file\'s end']
+        chunks.setdefault(name, wav[at + 8:at + 8 + size])
+        at += 8 + size + size % 2
+    if b'fmt ' not in chunks or b'data' not in chunks:
+        return ['no "fmt " or no "data" chunk']
+    fmt, data = chunks[b'fmt '], chunks[b'data']
+    if len(fmt) < 16:
+        return ['"fmt " chunk too short']
+    tag, channels, rate, byte_rate, align, bits = struct.unpack_from('<HHIIHH', fmt)
+    found = []
+    if tag != 1 or channels not in (1, 2) or bits not in (8, 16) or rate not in RATES:
+        found.append(f'format {tag}, {channels} channels, {bits} bits, {rate} Hz: not plain PCM')
+    elif align != channels * bits // 8 or byte_rate != rate * align or len(data) % align:
+        found.append('block alignment or byte rate do not match the format')
+    elif not SHORTEST <= len(data) / byte_rate <= LONGEST:
+        found.append(f'{len(data) / byte_rate:.3f} s long, not {SHORTEST} to {LONGEST} s')
+    return found
+
+
+def main():
+    source = sys.argv[1]
+    failed = []
+    sounds = os.path.join(source, 'Sounds')
+    if sorted(os.listdir(sounds)) != sorted(c + '.wav' for c in CUES):
+        failed.append(f'Sounds holds {sorted(os.listdir(sounds))}, not the seven cues')
+    for cue in CUES:
+        with open(os.path.join(sounds, cue + '.wav'), 'rb') as f:
+            failed += [f'{cue}.wav: {fault}' for fault in faults(f.read())]
+
+    # Made again, each must equal the committed file byte for byte.
+    with tempfile.TemporaryDirectory() as made:
+        for tool, args in (('make_sounds.py', [os.path.join(made, 'Sounds')]), ('make_icon.py', [made])):
+            subprocess.run([sys.executable, os.path.join(source, 'tools', tool)] + args,
+                           check=True, stdout=subprocess.DEVNULL)
+        for name in [os.path.join('Sounds', c + '.wav') for c in CUES] + [
+                os.path.join('src', 'app', 'Orbisque.ico'), os.path.join('docs', 'icon.png'),
+                os.path.join('docs', 'icon-sizes.png')]:
+            with open(os.path.join(source, name), 'rb') as a, open(os.path.join(made, name), 'rb') as b:
+                if a.read() != b.read():
+                    failed.append(f'{name} is not what its tool makes: run the tool again')
+    for fault in failed:
+        print('FAIL:', fault)
+    if failed:
+        sys.exit(1)
+    print('PASS: seven whole PCM cues of a cue\'s length, and cues and icon as their tools make them')
+
+
+if __name__ == '__main__':
+    main()
