@@ -5,8 +5,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 if [ -z "$DISPLAY" ]; then
     echo "There is no X display to show Orbisque in (DISPLAY is not set)."
-    echo "Run 'make play' from a desktop session, or start a virtual one and point to it:"
-    echo "    Xvfb :1 -screen 0 1024x768x24 &  DISPLAY=:1 make play"
+    echo "Run 'make play' in a terminal of a desktop session on this machine, or log in"
+    echo "from one with 'ssh -X', so that the window shows on your screen."
     exit 1
 fi
 sh scripts/deps.sh

@@ -5,6 +5,9 @@
 #include "game/Board.h"
 #include "state/State.h"
 
+// Client point on the words "City =" at the top left of the game screen, just below the title bar.
+const POINT kSwitchSpot = {40, 16};
+
 TEST(Board, StandsInItsPlacesWithAFontForTheScreen)
 {
     // Pairs; left edge of column 0, step between columns, button size, font at 96 dpi.
@@ -36,6 +39,9 @@ TEST(Board, StandsInItsPlacesWithAFontForTheScreen)
             want.push_back(line);
         }
         EXPECT_EQ(controls, want);
+        // The read-me has a left-click switch's pointer rest on the words "City =": no button
+        // may stand there, shown or hidden, or the switch's clicks go to it.
+        EXPECT_EQ(ChildWindowFromPointEx(hwnd, kSwitchSpot, CWP_ALL), hwnd) << b[0] << " pairs";
     }
 }
 
