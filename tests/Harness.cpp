@@ -74,9 +74,9 @@ ATOM WINAPI RecordRegisterClass(const WNDCLASSA *wc)
 HWND WINAPI RecordCreateWindow(DWORD ex, LPCSTR cls, LPCSTR title, DWORD style, int x, int y, int w,
                                int h, HWND parent, HMENU menu, HINSTANCE inst, LPVOID data)
 {
-    if (refuse == "CreateWindowExA" && HIWORD(cls) && !strcmp(cls, szAppName))
-        return NULL;
-    return realCreateWindow(ex, cls, title, style, x, y, w, h, parent, menu, inst, data);
+    return refuse == "CreateWindowExA"
+               ? NULL
+               : realCreateWindow(ex, cls, title, style, x, y, w, h, parent, menu, inst, data);
 }
 
 int WINAPI RecordMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type)

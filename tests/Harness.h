@@ -15,7 +15,7 @@ extern std::set<HGDIOBJ> liveObjects; // fonts and brushes made and not yet dele
 // Every TextOutA call, as "x,y colour/background 24px [bold italic underlined] face 'text'", with
 // the font's character height in pixels.
 extern std::vector<std::string> painted;
-extern std::string refuse; // "RegisterClassA", or "CreateWindowExA" of the main window: refused
+extern std::string refuse; // "RegisterClassA" or "CreateWindowExA": the platform refuses it
 extern std::string boxes;  // every MessageBoxA, as "owner|text|caption|style ", answered OK
 
 // The main window as WinMain makes it, shown and painted, with the game's seed fixed.

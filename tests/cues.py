@@ -1,9 +1,7 @@
-"""What the seven cues hold, as Windows' PCM player reads them; and that the committed cues and
-icon are exactly what tools/make_sounds.py and tools/make_icon.py write. A cue cut short or in
-a format no Windows codec opens plays the system's alert sound, or a clipped one, on a PC.
-
-Usage: cues.py SOURCE
-"""
+# What the seven cues hold, as Windows' PCM player reads them; and that the committed cues and
+# icon are exactly what tools/make_sounds.py and tools/make_icon.py write. A cue cut short or in
+# a format no Windows codec opens plays the system's alert sound, or a clipped one, on a PC.
+# Usage: cues.py SOURCE
 import os
 import struct
 import subprocess
@@ -17,7 +15,6 @@ SHORTEST, LONGEST = 0.02, 2.0
 
 
 def faults(wav):
-    """What is wrong with one WAV file's bytes, if anything."""
     if len(wav) < 12 or wav[:4] != b'RIFF' or wav[8:12] != b'WAVE':
         return ['not a RIFF/WAVE file']
     (riff,) = struct.unpack_from('<I', wav, 4)
