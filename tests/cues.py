@@ -55,20 +55,19 @@ def main():
 
     # Made again, each must equal the committed file byte for byte.
     with tempfile.TemporaryDirectory() as made:
-        for tool, args in (('make_sounds.py', [os.path.join(made, 'Sounds')]), ('make_icon.py', [made])):
-            subprocess.run([sys.executable, os.path.join(source, 'tools', tool)] + args,
+        for tool, out in (('make_sounds.py', os.path.join(made, 'Sounds')), ('make_icon.py', made)):
+            subprocess.run([sys.executable, os.path.join(source, 'tools', tool), out],
                            check=True, stdout=subprocess.DEVNULL)
-        for name in [os.path.join('Sounds', c + '.wav') for c in CUES] + [
-                os.path.join('src', 'app', 'Orbisque.ico'), os.path.join('docs', 'icon.png'),
-                os.path.join('docs', 'icon-sizes.png')]:
-            with open(os.path.join(source, name), 'rb') as a, open(os.path.join(made, name), 'rb') as b:
+        for name in [f'Sounds/{c}.wav' for c in CUES] + [
+                'src/app/Orbisque.ico', 'docs/icon.png', 'docs/icon-sizes.png']:
+            with open(f'{source}/{name}', 'rb') as a, open(f'{made}/{name}', 'rb') as b:
                 if a.read() != b.read():
                     failed.append(f'{name} is not what its tool makes: run the tool again')
     for fault in failed:
         print('FAIL:', fault)
     if failed:
         sys.exit(1)
-    print('PASS: seven whole PCM cues of a cue\'s length, and cues and icon as their tools make them')
+    print("PASS: seven whole PCM cues of a cue's length; cues and icon as their tools make them")
 
 
 if __name__ == '__main__':

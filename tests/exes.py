@@ -49,9 +49,11 @@ def shown(pe):
     """The version in the fixed fields and the strings, and the sizes of the first icon group."""
     fixed = pe.VS_FIXEDFILEINFO[0]
     text = [f'{ms >> 16}.{ms & 0xFFFF}.{ls >> 16}.{ls & 0xFFFF}' for ms, ls in (
-        (fixed.FileVersionMS, fixed.FileVersionLS), (fixed.ProductVersionMS, fixed.ProductVersionLS))]
+        (fixed.FileVersionMS, fixed.FileVersionLS),
+        (fixed.ProductVersionMS, fixed.ProductVersionLS))]
     strings = [t.entries for info in pe.FileInfo[0] for t in getattr(info, 'StringTable', [])]
-    text += [s.get(k, b'none').decode() for s in strings[:1] for k in (b'FileVersion', b'ProductVersion')]
+    text += [s.get(k, b'none').decode()
+             for s in strings[:1] for k in (b'FileVersion', b'ProductVersion')]
     groups = [e for e in pe.DIRECTORY_ENTRY_RESOURCE.entries if e.id == 14]
     for group in groups[:1]:
         entry = group.directory.entries[0].directory.entries[0].data.struct
@@ -82,12 +84,13 @@ def faults(pe, version, mode, baseline, flags, subsystem, imported):
     disassembler = capstone.Cs(capstone.CS_ARCH_X86, mode)
     disassembler.detail = disassembler.skipdata = True
     beyond = {}
-    for section in pe.sections:
-        if section.Characteristics & pefile.SECTION_CHARACTERISTICS['IMAGE_SCN_MEM_EXECUTE']:
-            for insn in disassembler.disasm(section.get_data(), opt.ImageBase + section.VirtualAddress):
-                for group in insn.groups if insn.id else ():
-                    if insn.group_name(group) not in baseline:
-                        beyond.setdefault(insn.group_name(group), f'{insn.mnemonic} at {insn.address:#x}')
+    code = [s for s in pe.sections
+            if s.Characteristics & pefile.SECTION_CHARACTERISTICS['IMAGE_SCN_MEM_EXECUTE']]
+    for section in code:
+        for insn in disassembler.disasm(section.get_data(), opt.ImageBase + section.VirtualAddress):
+            for group in map(insn.group_name, insn.groups if insn.id else ()):
+                if group not in baseline:
+                    beyond.setdefault(group, f'{insn.mnemonic} at {insn.address:#x}')
     return found + [f'{group} instructions, the first {at}' for group, at in sorted(beyond.items())]
 
 
@@ -98,14 +101,15 @@ def main():
         pe = pefile.PE(f'{builds}/{target}/Orbisque.exe')
         failed += [f'{target}: {fault}' for fault in faults(pe, version, *needs, imported)]
     listed = {(dll, f) for dll, functions in IMPORTS.items() for f in functions.split()}
-    failed += ['%s %s is listed, but neither exe imports it: drop it' % i for i in sorted(listed - imported)]
+    failed += ['%s %s is listed, but neither exe imports it: drop it' % unused
+               for unused in sorted(listed - imported)]
     for fault in failed:
         print('FAIL:', fault)
     if failed:
         sys.exit(1)
-    print(f'PASS: both exes show version {version} and the icon, import {len(imported)} functions of '
-          "Windows XP's own DLLs, hold no instruction beyond their processor's baseline, have "
-          'ASLR and DEP, and load on XP')
+    print(f'PASS: both exes show version {version} and the icon, import {len(imported)} '
+          "functions of Windows XP's own DLLs, hold no instruction beyond their processor's "
+          'baseline, have ASLR and DEP, and load on XP')
 
 
 if __name__ == '__main__':
