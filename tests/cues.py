@@ -14,33 +14,30 @@ RATES = {8000, 11025, 16000, 22050, 32000, 44100, 48000}
 SHORTEST, LONGEST = 0.02, 2.0
 
 
-def faults(wav):
+def fault(wav):
     if len(wav) < 12 or wav[:4] != b'RIFF' or wav[8:12] != b'WAVE':
-        return ['not a RIFF/WAVE file']
+        return 'not a RIFF/WAVE file'
     (riff,) = struct.unpack_from('<I', wav, 4)
     if riff != len(wav) - 8:
-        return [f'RIFF size {riff}, but the file holds {len(wav) - 8} bytes after it']
+        return f'RIFF size {riff}, but the file holds {len(wav) - 8} bytes after it'
     chunks, at = {}, 12
     while at + 8 <= len(wav):
         name, size = struct.unpack_from('<4sI', wav, at)
         if at + 8 + size > len(wav):
-            return [f'{name.decode("latin-1")!r} chunk of {size} bytes runs past the file\'s end']
+            return f'{name.decode("latin-1")!r} chunk of {size} bytes runs past the file\'s end'
         chunks.setdefault(name, wav[at + 8:at + 8 + size])
         at += 8 + size + size % 2
-    if b'fmt ' not in chunks or b'data' not in chunks:
-        return ['no "fmt " or no "data" chunk']
-    fmt, data = chunks[b'fmt '], chunks[b'data']
-    if len(fmt) < 16:
-        return ['"fmt " chunk too short']
+    fmt, data = chunks.get(b'fmt ', b''), chunks.get(b'data', b'')
+    if len(fmt) < 16 or not data:
+        return 'no whole "fmt " chunk, or no sound in a "data" chunk'
     tag, channels, rate, byte_rate, align, bits = struct.unpack_from('<HHIIHH', fmt)
-    found = []
     if tag != 1 or channels not in (1, 2) or bits not in (8, 16) or rate not in RATES:
-        found.append(f'format {tag}, {channels} channels, {bits} bits, {rate} Hz: not plain PCM')
-    elif align != channels * bits // 8 or byte_rate != rate * align or len(data) % align:
-        found.append('block alignment or byte rate do not match the format')
-    elif not SHORTEST <= len(data) / byte_rate <= LONGEST:
-        found.append(f'{len(data) / byte_rate:.3f} s long, not {SHORTEST} to {LONGEST} s')
-    return found
+        return f'format {tag}, {channels} channels, {bits} bits, {rate} Hz: not plain PCM'
+    if align != channels * bits // 8 or byte_rate != rate * align or len(data) % align:
+        return 'block alignment or byte rate do not match the format'
+    if not SHORTEST <= len(data) / byte_rate <= LONGEST:
+        return f'{len(data) / byte_rate:.3f} s long, not {SHORTEST} to {LONGEST} s'
+    return ''
 
 
 def main():
@@ -51,7 +48,9 @@ def main():
         failed.append(f'Sounds holds {sorted(os.listdir(sounds))}, not the seven cues')
     for cue in CUES:
         with open(os.path.join(sounds, cue + '.wav'), 'rb') as f:
-            failed += [f'{cue}.wav: {fault}' for fault in faults(f.read())]
+            wrong = fault(f.read())
+        if wrong:
+            failed.append(f'{cue}.wav: {wrong}')
 
     # Made again, each must equal the committed file byte for byte.
     with tempfile.TemporaryDirectory() as made:
@@ -63,8 +62,8 @@ def main():
             with open(f'{source}/{name}', 'rb') as a, open(f'{made}/{name}', 'rb') as b:
                 if a.read() != b.read():
                     failed.append(f'{name} is not what its tool makes: run the tool again')
-    for fault in failed:
-        print('FAIL:', fault)
+    for line in failed:
+        print('FAIL:', line)
     if failed:
         sys.exit(1)
     print("PASS: seven whole PCM cues of a cue's length; cues and icon as their tools make them")
