@@ -1,10 +1,7 @@
-// Plays the built Orbisque.exe, which e2e.sh has started, from outside, as a person at the
-// screen would: reads its buttons and clicks or presses keys through the system's input.
-// ORBISQUE_DRIVE says how many copies are open, then where their traces of cues are.
-// ORBISQUE_SHORTCUT names a shortcut that installer.sh has the driver start first.
+// Plays the built Orbisque.exe, which e2e.sh or installer.sh has started, from outside, as a
+// person at the screen would: reads its buttons and clicks or presses keys through the system's
+// input. ORBISQUE_DRIVE says how many copies are open, then where their traces of cues are.
 #include <gtest/gtest.h>
-
-#include <shlobj.h>
 
 #include <cmath>
 #include <fstream>
@@ -103,45 +100,6 @@ void Quit(bool byKeys = false)
 }
 
 } // namespace
-
-// Started as Explorer starts a shortcut: its target with its arguments, in its working folder.
-// The program's trace of cues and files goes where the driver's own errors go, which is the
-// first trace; what the link holds is printed as "shortcut: target|folder|arguments".
-TEST(Drive, Shortcut)
-{
-    const char *link = getenv("ORBISQUE_SHORTCUT");
-    if (!link)
-        GTEST_SKIP() << "only installer.sh has a shortcut to start";
-    ASSERT_EQ(CoInitialize(NULL), S_OK);
-    IShellLinkA *shortcut;
-    IPersistFile *file;
-    ASSERT_EQ(CoCreateInstance(CLSID_ShellLink, NULL, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                               (void **)&shortcut),
-              S_OK);
-    ASSERT_EQ(shortcut->QueryInterface(IID_IPersistFile, (void **)&file), S_OK);
-    wchar_t name[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, link, -1, name, MAX_PATH);
-    ASSERT_EQ(file->Load(name, STGM_READ), S_OK) << link;
-    char target[MAX_PATH] = "", folder[MAX_PATH] = "", arguments[MAX_PATH] = "";
-    EXPECT_EQ(shortcut->GetPath(target, MAX_PATH, NULL, SLGP_RAWPATH), S_OK);
-    EXPECT_EQ(shortcut->GetWorkingDirectory(folder, MAX_PATH), S_OK);
-    EXPECT_EQ(shortcut->GetArguments(arguments, MAX_PATH), S_OK);
-    file->Release();
-    shortcut->Release();
-    printf("shortcut: %s|%s|%s\n", target, folder, arguments);
-
-    STARTUPINFOA start = {};
-    start.cb = sizeof start;
-    PROCESS_INFORMATION started;
-    std::string line = "\"" + std::string(target) + "\" " + arguments;
-    SetEnvironmentVariableA("WINEDEBUG", "trace+winmm,trace+file,trace+seh");
-    ASSERT_TRUE(
-        CreateProcessA(target, &line[0], NULL, NULL, FALSE, 0, NULL, folder, &start, &started))
-        << target << " in " << folder;
-    SetEnvironmentVariableA("WINEDEBUG", NULL);
-    CloseHandle(started.hThread);
-    CloseHandle(started.hProcess);
-}
 
 TEST(Drive, Mouse)
 {
