@@ -64,7 +64,8 @@ def shown(pe):
 
 def faults(pe, version, mode, baseline, flags, subsystem, imported):
     want = f'{version}.0 {version}.0 {version} {version} icon 16 24 32 48 256'
-    found = [] if shown(pe) == want else [f'shows "{shown(pe)}", not "{want}"']
+    seen = shown(pe)
+    found = [] if seen == want else [f'shows "{seen}", not "{want}"']
     for dll in getattr(pe, 'DIRECTORY_ENTRY_IMPORT', []):
         for function in dll.imports:
             name = (dll.dll.decode().lower(), (function.name or b'#%d' % function.ordinal).decode())
