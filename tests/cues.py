@@ -1,7 +1,10 @@
 # What the seven cues hold, as Windows' PCM player reads them; and that the committed cues and
 # icon are exactly what tools/make_sounds.py and tools/make_icon.py write. A cue cut short or in
-# a format no Windows codec opens plays the system's alert sound, or a clipped one, on a PC.
+# a format no Windows codec opens plays the system's alert sound, or a clipped one, on a PC; one
+# made much quieter goes unheard in a classroom.
 # Usage: cues.py SOURCE
+import array
+import math
 import os
 import struct
 import subprocess
@@ -12,6 +15,9 @@ CUES = ['click', 'continent', 'fail', 'success1', 'success2', 'ting', 'yes']
 RATES = {8000, 11025, 16000, 22050, 32000, 44100, 48000}
 # Long enough to be heard, short enough to end before the moment it marks is past.
 SHORTEST, LONGEST = 0.02, 2.0
+# Loud enough for a classroom PC's speakers at a normal volume setting, near the -6 dBFS peak
+# the cues are made at, and below clipping; sounding, not silent, for most of its length.
+QUIETEST, LOUDEST, SILENCE, SOUNDING = -9, -3, -40, 0.5
 
 
 def fault(wav):
@@ -37,6 +43,25 @@ def fault(wav):
         return 'block alignment or byte rate do not match the format'
     if not SHORTEST <= len(data) / byte_rate <= LONGEST:
         return f'{len(data) / byte_rate:.3f} s long, not {SHORTEST} to {LONGEST} s'
+    return level(data, bits, rate * channels)
+
+
+def dbfs(x):
+    return 20 * math.log10(x) if x > 0 else -math.inf
+
+
+def level(data, bits, per_second):
+    samples = array.array('h', data) if bits == 16 else [b - 128 for b in data]
+    full = 32768 if bits == 16 else 128
+    peak = dbfs(max(abs(s) for s in samples) / full)
+    if not QUIETEST <= peak <= LOUDEST:
+        return f'peak {peak:.1f} dBFS, not {QUIETEST} to {LOUDEST}'
+    # Windows of 10 ms, each silent when its RMS is below SILENCE dBFS.
+    n = per_second // 100
+    windows = [samples[i:i + n] for i in range(0, len(samples) - n + 1, n)]
+    sounding = sum(dbfs(math.sqrt(sum(s * s for s in w) / n) / full) >= SILENCE for w in windows)
+    if sounding < SOUNDING * len(windows):
+        return f'sounds in {sounding} of its {len(windows)} 10 ms spans, silent in the rest'
     return ''
 
 
@@ -66,7 +91,8 @@ def main():
         print('FAIL:', line)
     if failed:
         sys.exit(1)
-    print("PASS: seven whole PCM cues of a cue's length; cues and icon as their tools make them")
+    print("PASS: seven whole PCM cues of a cue's length and level; cues and icon as their tools "
+          "make them")
 
 
 if __name__ == '__main__':
