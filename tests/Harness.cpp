@@ -182,7 +182,7 @@ void Do(const std::string &inputs)
     for (std::string in; words >> in; Pump()) {
         snprintf(doing, sizeof doing, "%s", in.c_str());
         int n = atoi(in.c_str() + 1), tries = 0;
-        HWND control;
+        HWND control = NULL;
         auto standing = [&] { // the control named, there to be pressed
             control = GetDlgItem(hwnd, n + (in[0] == 'C' ? 200 : in[0] == 'S' ? 300 : 0));
             return IsWindowEnabled(control) && IsWindowVisible(control);
@@ -198,7 +198,13 @@ void Do(const std::string &inputs)
             break;
         case 'u':
         case 'w':
-            while (in[0] == 'u' ? TickAndWatch() != in.substr(1) : TickAndWatch() == "-")
+            if (in.size() > 1 && in[0] == 'w') { // a button named: until a blink hides it
+                control = GetDlgItem(hwnd, atoi(&in[2]) + (in[1] == 'C' ? 200 : 300));
+                ASSERT_TRUE(control) << "no " << in;
+            }
+            while (in[0] == 'u' ? TickAndWatch() != in.substr(1)
+                   : control    ? (TickAndWatch(), IsWindowVisible(control))
+                                : TickAndWatch() == "-")
                 ASSERT_LT(++tries, 1000) << "the scan never comes to " << in;
             break;
         default:
@@ -243,10 +249,12 @@ std::string Scanned(const std::string &expected)
 
 void FinishGame(const char *press)
 {
-    for (int pair = 0; pair < noSelected; pair++) {
-        std::string n = std::to_string(pair), slot = std::to_string(order[pair]);
-        if (statePresent[pair])
-            Do(scanOn ? "uC" + slot + "s " + press + " uS" + n + "s " + press : "C" + n + " S" + n);
+    // The board tells the pairs: capital 200 + n and country 300 + n. By mouse each country
+    // alone first, then its capital; by the switch each capital at its blink, then its country.
+    for (int pair = 0; pair < kMaxPairs; pair++) {
+        std::string n = std::to_string(pair);
+        if (GetDlgItem(hwnd, 300 + pair))
+            Do(scanOn ? "wC" + n + " " + press + " wS" + n + " " + press : "S" + n + " C" + n);
     }
     ASSERT_EQ(currentScreen, kFinalScreen) << "a pair left on the board";
 }
@@ -308,14 +316,6 @@ void Play(const std::vector<std::vector<std::string>> &steps)
             EXPECT_EQ(Scanned(step[2]), step[2]) << step[0];
         }
     }
-}
-
-std::vector<std::string> EachAlone(char side, int from, int to, const std::string &after)
-{
-    std::string inputs, clicks;
-    for (int pair = from, step = from < to ? 1 : -1; pair != to + step; pair += step)
-        inputs += side + std::to_string(pair) + " ", clicks += "click ";
-    return {inputs, clicks + "/ " + after};
 }
 
 int main(int argc, char **argv)

@@ -24,8 +24,8 @@ void StartProgram(unsigned seed = 1);
 // program's window): "c17" presses control 17 as the mouse does, "C3" and "S3" the
 // capital and the country of pair 3, "m17" is a WM_COMMAND 17 from nowhere, "k" a key, "b" a
 // left and "r" a right click on the background, "t9" nine ticks, "uC3h" ticks until the scan
-// hides capital slot 3 ("s" shows), "w" ticks until a button blinks. Whatever they post (paints)
-// is delivered after each.
+// hides capital slot 3 ("s" shows), "w" ticks until a button blinks, "wC3" until a blink hides
+// the capital of pair 3. Whatever they post (paints) is delivered after each.
 void Do(const std::string &inputs);
 extern bool realInput;
 void Pump();    // delivers what is posted; a quit is left for the test to find
@@ -54,6 +54,3 @@ std::vector<std::string> Controls(); // "ID 'text' style x,y wxh [greyed] [check
 // painted ("City = |Oslo|State = |"), the half scanned next (C or S), the choices counted and
 // any button hidden. A third entry is the scan of the ticks that follow (see Scanned).
 void Play(const std::vector<std::vector<std::string>> &steps);
-// A step that chooses the capital (side 'C') or the country ('S') of each pair from `from` to
-// `to` in turn, each giving a click and nothing more, and what must then stand.
-std::vector<std::string> EachAlone(char side, int from, int to, const std::string &after);

@@ -1,6 +1,8 @@
 // The board, and whole games through the real window: matching by mouse, the scan, the switch.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "Harness.h"
 #include "game/Board.h"
 #include "state/State.h"
@@ -52,40 +54,19 @@ TEST(Mouse, MatchesPairsInEitherOrderAndIgnoresStrayCommands)
     // of the draw and the shuffle, not of this program.
     StartProgram(1);
     Play({{"c14 c27 c17", "success2 click success1 / City = |State = | C 0"},
-          // No capital is chosen yet: no country may match, whichever pair it is.
-          EachAlone('S', 0, 11, "City = |State = |Sweden| C 12"),
-          {"C11", "click ting / City = |State = | C 13"}, // country first
-          {"C0", "click / City = |Brussels|State = | S 14"},
-          {"C0", "click / City = |Brussels|State = | S 15"}, // the same capital twice
-          {"S1", "click fail / City = |Brussels|State = |Switzerland| C 16"},
-          {"C1", "click ting / City = |State = | C 17"}, // wrong, then mended
-          {"C3 C4", "click click / City = |Rome|State = | S 19"},
-          {"S3", "click fail / City = |Rome|State = |Lithuania| C 20"},
-          {"S4", "click ting / City = |State = | C 21"},
+          {"S11", "click / City = |State = |Sweden| C 1"},
+          {"C11", "click ting / City = |State = | C 2"}, // country first
+          {"C0", "click / City = |Brussels|State = | S 3"},
+          {"C0", "click / City = |Brussels|State = | S 4"}, // the same capital twice
+          {"S1", "click fail / City = |Brussels|State = |Switzerland| C 5"},
+          {"C1", "click ting / City = |State = | C 6"}, // wrong, then mended
+          {"C3 C4", "click click / City = |Rome|State = | S 8"},
+          {"S3", "click fail / City = |Rome|State = |Lithuania| C 9"},
+          {"S4", "click ting / City = |State = | C 10"},
           // Scanning off, only the buttons choose. Commands from no button there is: beyond
           // the board, removed pairs, other bands, the selection's, the way out.
-          {"r b k t20 m212 m312 m299 m301 m204 m0 m13 m17 m14 m25 m18 m19 m23 m400", " /  C 21"}});
-    FinishGame();
-    EXPECT_EQ(cues.substr(cues.rfind(' ') + 1), "success1") << "extra presses: no yes";
-    EXPECT_EQ(Controls(),
-              std::vector<std::string>{"23 'RETURN TO CHOOSER' 50020000 200,300 210x90"});
-    EXPECT_TRUE(liveObjects.empty()) << "every button's font goes with it";
+          {"r b k t20 m212 m312 m299 m301 m204 m0 m13 m17 m14 m25 m18 m19 m23 m400", " /  C 10"}});
     EXPECT_EQ(QuitCode(), -1) << "ended before the way out, by a stray command";
-    Do("c23");
-    EXPECT_EQ(QuitCode(), 0);
-}
-
-TEST(Mouse, OneSideAloneMatchesNoPairOfTwenty)
-{
-    // "None chosen" is no pair's number: a capital alone from the start, and either side alone
-    // after a match, matches no pair, whichever of the twenty it belongs to.
-    StartProgram();
-    Play({{"c24 c17", "success2 success1 / City = |State = | C 0"},
-          EachAlone('C', 19, 0, "City = |Brussels|State = | S 20"),
-          {"S0", "click ting / City = |State = | C 21"},
-          EachAlone('S', 1, 19, "City = |State = |Denmark| C 40"),
-          {"C19", "click ting / City = |State = | C 41"},
-          EachAlone('C', 1, 18, "City = |Belfast|State = | S 59")});
 }
 
 TEST(Switch, ChoosesWhatBlinksAndNothingElse)
@@ -104,9 +85,6 @@ TEST(Switch, ChoosesWhatBlinksAndNothingElse)
           {"uC1s t1 k", "click fail / City = |Stockholm|State = |Belgium| S 5",
            "S0:s - S1:hshs -"}, // a tick late; the count goes on where it stood
           {"uC8s k", "click ting / City = |State = | C 6", "C1:hs - C2:h"}}); // Brussels, last
-    FinishGame("b");
-    EXPECT_EQ(Controls().size(), 1u) << "the way out stands";
-    EXPECT_EQ(ShowCursor(FALSE), -1) << "hidden for the game, shown by the last press";
 }
 
 TEST(Switch, ScansEachHalfFromItsFirstButtonAfterEveryChoice)
@@ -240,3 +218,52 @@ INSTANTIATE_TEST_SUITE_P(EveryScreen, Closing,
                                                           kFinalScreen),
                                           testing::Values(kCloseBox, kSystemMenu, kAltF4)),
                          ScreenAndWay);
+
+namespace
+{
+
+// A whole game on each board: by mouse without an extra press, or by the switch with one.
+class WholeGame : public testing::TestWithParam<std::tuple<int, bool>>
+{
+};
+
+} // namespace
+
+TEST_P(WholeGame, EndsWithItsCueAndWayOut)
+{
+    auto [pairs, bySwitch] = GetParam();
+    StartProgram(1);
+    // 20 pairs as the program opens; Europe has enough for every board.
+    Do(std::string(pairs == 12   ? "c14 "
+                   : pairs == 16 ? "c15 "
+                                 : "") +
+       (bySwitch ? "c18 " : "") + "c27 c17");
+    ASSERT_EQ((int)Controls().size(), 2 * pairs);
+    cues.clear();
+    if (bySwitch) // capital 0, country 1 (wrong), capital 1: a pair, with one press more
+        Do("wC0 b wS1 b wC1 b");
+    FinishGame();
+    // A ting for every pair, one fail for the wrong one, and the end's own cue at once.
+    std::string heard = bySwitch ? "click click fail click ting " : "";
+    for (int pair = bySwitch; pair < pairs; pair++)
+        heard += "click click ting ";
+    EXPECT_EQ(cues, heard + (bySwitch ? "success1" : "yes"));
+    // The final screen: its texts painted, the way out alone on it, the pointer to press it.
+    ASSERT_GE(painted.size(), 4u);
+    EXPECT_EQ(painted[painted.size() - 4].substr(painted[painted.size() - 4].find('\'')),
+              "'Well done! You found all the Capitals'");
+    EXPECT_EQ(Controls(),
+              std::vector<std::string>{"23 'RETURN TO CHOOSER' 50020000 200,300 210x90"});
+    EXPECT_GE(Pointer(), 0) << "the pointer is hidden";
+    EXPECT_TRUE(liveObjects.empty()) << "a button's font outlived its button";
+    EXPECT_EQ(QuitCode(), -1) << "ended before the way out was pressed";
+    Do("c23");
+    EXPECT_EQ(QuitCode(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryBoard, WholeGame,
+                         testing::Combine(testing::Values(12, 16, 20), testing::Bool()),
+                         [](const testing::TestParamInfo<WholeGame::ParamType> &info) {
+                             return std::to_string(std::get<0>(info.param)) + "PairsBy" +
+                                    (std::get<1>(info.param) ? "Switch" : "Mouse");
+                         });
