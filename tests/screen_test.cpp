@@ -85,10 +85,11 @@ TEST(Selection, OpensAsDesignedAndItsSettingsChangeTheGame)
           {"c14 c25 c25", "click / 12 24 28 000000 4 x.........--+-"},
           {"c17 c17 m19 m23 c18", "continent continent click / 12 24 28 000001 4 x........x..x."},
           {"c19 c22", "click click / 12 24 28 000001 5 x........x...x"},
-          {"c18 c24 c28 c26 c27", "click / 12 24 28 101110 5 x...x.xxx.---+"},
-          {"c16", "click / 20 40 17 101110 5 ..x.x.xxx.---+"},
-          {"c28 c26 c27 c17", "success1 / City = |State = | C 0"}}); // "All but Easy" alone
+          {"c18 c24 c28 c25 c27", "click / 12 24 28 110110 5 x...xx.xx.---+"},
+          {"c16", "click / 20 40 17 110110 5 ..x.xx.xx.---+"},
+          {"c28 c25 c27 c17", "success1 / City = |State = | C 0"}}); // "All but Easy" alone
     EXPECT_EQ(QuitCode(), -1) << "the way out's command ended the program before its screen";
+    EXPECT_EQ(timers, "1 300 ") << "the scan's ticks: timer 1, every 300 ms, set once";
 }
 
 TEST(Paint, EachScreenAsDesigned)
