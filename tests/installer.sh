@@ -103,7 +103,7 @@ want='Local path|C:\\Program Files\\Orbisque\\Orbisque.exe\nWorking directory|C:
 target=$(printf '%s\n' "$link" | sed -n 's/^Local path|//p')
 (cd "$(unixpath "$(printf '%s\n' "$link" | sed -n 's/^Working directory|//p')")" &&
     WINEDEBUG=trace+winmm,trace+file,trace+seh exec "$root/scripts/wine-run" "$target" >/dev/null 2>"$out/trace.log") &
-ORBISQUE_DRIVE="1 $out/trace.log" "$run" "$build/tests/orbisque_tests.exe" --gtest_filter=Drive.Mouse >"$out/driver.log" ||
+ORBISQUE_DRIVE=1 "$run" "$build/tests/orbisque_tests.exe" --gtest_filter=Drive.Mouse >"$out/driver.log" ||
     { fail "not started from its shortcut and played by mouse" && /usr/lib/wine/wineserver -k; }
 found=$(faults "$out/trace.log") && [ -z "$found" ] ||
     fail "exceptions in the copy started from its shortcut: $found"
