@@ -1,51 +1,11 @@
 // The board, and whole games through the real window: matching by mouse, the scan, the switch.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "Harness.h"
-#include "game/Board.h"
 #include "state/State.h"
 
 // Client point on the words "City =" at the top left of the game screen, just below the title bar.
 const POINT kSwitchSpot = {40, 16};
-
-TEST(Board, StandsInItsPlacesWithAFontForTheScreen)
-{
-    // Pairs; left edge of column 0, step between columns, button size, font at 96 dpi.
-    const int boards[][6] = {
-        {12, 30, 240, 210, 40, 28}, {16, 20, 180, 160, 30, 22}, {20, 8, 150, 124, 30, 17}};
-    StartProgram();
-    for (const auto &b : boards) {
-        while (HWND child = GetWindow(hwnd, GW_CHILD))
-            DestroyWindow(child);
-        noSelected = b[0], fontSize = b[5];
-        for (int i = 0; i < b[0]; i++)
-            order[i] = (i * 7 + 3) % b[0],
-            strcpy(pickedCity$[i], ("c" + std::to_string(i)).c_str());
-        BuildBoard();
-        std::vector<std::string> controls = Controls(), want;
-        for (int i = 0; i < 2 * b[0] && i < (int)controls.size(); i++) {
-            int pick = i % b[0], slot = i < b[0] ? order[pick] : pick;
-            LOGFONTA lf;
-            GetObjectA(
-                (HFONT)SendDlgItemMessageA(hwnd, 200 + i / b[0] * 100 + pick, WM_GETFONT, 0, 0),
-                sizeof lf, &lf);
-            controls[i] += " " + std::string(lf.lfFaceName) + " " + std::to_string(lf.lfHeight) +
-                           " " + std::to_string(lf.lfWeight);
-            char line[100];
-            snprintf(line, sizeof line, "%d '%s' 50000000 %d,%d %dx%d Tahoma %d 400",
-                     200 + i / b[0] * 100 + pick, i < b[0] ? pickedCity$[pick] : pickedState$[pick],
-                     b[1] + slot / 4 * b[2], (i < b[0] ? 50 : 280) + slot % 4 * 50, b[3], b[4],
-                     -MulDiv(b[5], screenDpi, 96));
-            want.push_back(line);
-        }
-        EXPECT_EQ(controls, want);
-        // The read-me has a left-click switch's pointer rest on the words "City =": no button
-        // may stand there, shown or hidden, or the switch's clicks go to it.
-        EXPECT_EQ(ChildWindowFromPointEx(hwnd, kSwitchSpot, CWP_ALL), hwnd) << b[0] << " pairs";
-    }
-}
 
 TEST(Mouse, MatchesPairsInEitherOrderAndIgnoresStrayCommands)
 {
@@ -232,7 +192,28 @@ TEST_P(WholeGame, EndsWithItsCueAndWayOut)
                    : pairs == 16 ? "c15 "
                                  : "") +
        (bySwitch ? "c18 " : "") + "c27 c17");
-    ASSERT_EQ((int)Controls().size(), 2 * pairs);
+    // The board: each capital in its pair's slot above, each country in its own below, four to
+    // a column, in the board's size and font; none where a click switch's pointer rests. By
+    // pairs: left edge of column 0, step between columns, button size, font at 96 dpi.
+    const int boards[][5] = {{30, 240, 210, 40, 28}, {20, 180, 160, 30, 22}, {8, 150, 124, 30, 17}};
+    const int *b = boards[(pairs - 12) / 4];
+    std::vector<std::string> controls = Controls(), want;
+    ASSERT_EQ((int)controls.size(), 2 * pairs);
+    for (int i = 0; i < 2 * pairs; i++) {
+        int pick = i % pairs, slot = i < pairs ? order[pick] : pick,
+            id = 200 + i / pairs * 100 + pick;
+        LOGFONTA lf;
+        GetObjectA((HFONT)SendDlgItemMessageA(hwnd, id, WM_GETFONT, 0, 0), sizeof lf, &lf);
+        controls[i] += " " + std::string(lf.lfFaceName) + " " + std::to_string(lf.lfHeight) + " " +
+                       std::to_string(lf.lfWeight);
+        char line[100];
+        snprintf(line, sizeof line, "%d '%s' 50000000 %d,%d %dx%d Tahoma %d 400", id,
+                 i < pairs ? pickedCity$[pick] : pickedState$[pick], b[0] + slot / 4 * b[1],
+                 (i < pairs ? 50 : 280) + slot % 4 * 50, b[2], b[3], -MulDiv(b[4], screenDpi, 96));
+        want.push_back(line);
+    }
+    EXPECT_EQ(controls, want);
+    EXPECT_EQ(ChildWindowFromPointEx(hwnd, kSwitchSpot, CWP_ALL), hwnd) << "a button there";
     EXPECT_EQ(Pointer() < 0, bySwitch) << "the pointer is not hidden in a scanned game, only then";
     cues.clear();
     if (bySwitch) // capital 0, country 1 (wrong), capital 1: a pair, with one press more
@@ -245,8 +226,8 @@ TEST_P(WholeGame, EndsWithItsCueAndWayOut)
     EXPECT_EQ(cues, heard + (bySwitch ? "success1" : "yes"));
     // The final screen: its texts painted, the way out alone on it, the pointer to press it.
     ASSERT_GE(painted.size(), 4u);
-    EXPECT_EQ(painted[painted.size() - 4].substr(painted[painted.size() - 4].find('\'')),
-              "'Well done! You found all the Capitals'");
+    EXPECT_NE(painted[painted.size() - 4].find("'Well done! You found all the Capitals'"),
+              std::string::npos);
     EXPECT_EQ(Controls(),
               std::vector<std::string>{"23 'RETURN TO CHOOSER' 50020000 200,300 210x90"});
     EXPECT_GE(Pointer(), 0) << "the pointer is hidden";
