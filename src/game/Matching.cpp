@@ -70,5 +70,5 @@ void ScreenTwo()
 {
     currentScreen = kFinalScreen;
     InvalidateRect(hwnd, NULL, TRUE);
-    PlayCue(buttonsClicked == 24 ? yesCue : gameCue);
+    PlayCue(buttonsClicked == 2 * noSelected ? yesCue : gameCue);
 }
