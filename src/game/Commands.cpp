@@ -1,7 +1,5 @@
 #include "game/Commands.h"
 
-#include <cstring>
-
 #include "access/Scanning.h"
 #include "app/ControlIds.h"
 #include "app/WndProc.h"
@@ -80,9 +78,6 @@ bool OnBoard(int id)
 
 void CreateByeButton()
 {
-    static const char *const kBoards[] = {"12", NULL, "20"};
-    if (!strlen(kBoards[(noSelected - 12) / 4]))
-        return;
     if (IsWindow(hwndBye))
         return; // one is enough: a new one would stand exactly on the old
     hwndBye = CreateWindowExA(0, "button", "RETURN TO CHOOSER",
