@@ -11,7 +11,7 @@ import sys
 import wave
 
 RATE = 22050
-PEAK = 10 ** (-26 / 20)         # -26 dBFS: gentler still
+PEAK = 10 ** (-6 / 20)          # -6 dBFS leaves headroom and stays gentle
 MAX_BYTES = 100 * 1024
 
 
