@@ -1,6 +1,6 @@
 // Plays the built Orbisque.exe, which e2e.sh or installer.sh has started, from outside, as a
 // person at the screen would: reads its buttons and clicks or presses keys through the system's
-// input. ORBISQUE_DRIVE says how many copies are open; each run of the test plays one.
+// input. ORBISQUE_DRIVE says how many copies are open; the test plays each in turn.
 #include <gtest/gtest.h>
 
 #include "Harness.h"
@@ -14,8 +14,6 @@ int copies; // still open
 // The copies are open: play the last, the others dragged aside; its selection screen is up.
 void Attach()
 {
-    if (!copies)
-        copies = atoi(getenv("ORBISQUE_DRIVE"));
     std::vector<HWND> open;
     ASSERT_TRUE(Within(30000,
                        [&] {
@@ -41,17 +39,19 @@ void Attach()
 // end within 20 s, with exit code 0.
 TEST(Drive, Mouse)
 {
-    Attach();
-    Do("c27 c17");
-    ASSERT_TRUE(Within(5000, [] { return GetDlgItem(hwnd, 319); })) << "no board of 20 pairs";
-    for (int pair = 0; pair < 20; pair++)
-        Do("C" + std::to_string(pair) + " S" + std::to_string(pair));
-    ASSERT_TRUE(Within(5000, [] { return GetDlgItem(hwnd, 23); })) << "no way out";
-    DWORD id, code = 1;
-    GetWindowThreadProcessId(hwnd, &id);
-    HANDLE program = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
-    --copies ? Key(VK_F4, VK_MENU) : Do("c23");
-    EXPECT_EQ(WaitForSingleObject(program, 20000), WAIT_OBJECT_0);
-    EXPECT_TRUE(GetExitCodeProcess(program, &code) && code == 0) << "exit code " << code;
-    CloseHandle(program);
+    for (copies = atoi(getenv("ORBISQUE_DRIVE")); copies;) {
+        ASSERT_NO_FATAL_FAILURE(Attach());
+        Do("c27 c17");
+        ASSERT_TRUE(Within(5000, [] { return GetDlgItem(hwnd, 319); })) << "no board of 20 pairs";
+        for (int pair = 0; pair < 20; pair++)
+            Do("C" + std::to_string(pair) + " S" + std::to_string(pair));
+        ASSERT_TRUE(Within(5000, [] { return GetDlgItem(hwnd, 23); })) << "no way out";
+        DWORD id, code = 1;
+        GetWindowThreadProcessId(hwnd, &id);
+        HANDLE program = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+        --copies ? Key(VK_F4, VK_MENU) : Do("c23");
+        EXPECT_EQ(WaitForSingleObject(program, 20000), WAIT_OBJECT_0);
+        EXPECT_TRUE(GetExitCodeProcess(program, &code) && code == 0) << "exit code " << code;
+        CloseHandle(program);
+    }
 }
