@@ -263,7 +263,6 @@ void FinishGame(const char *press)
         if (GetDlgItem(hwnd, 300 + pair))
             Do(scanOn ? "wC" + n + " " + press + " wS" + n + " " + press : "S" + n + " C" + n);
     }
-    ASSERT_EQ(currentScreen, kFinalScreen) << "a pair left on the board";
 }
 
 int QuitCode()

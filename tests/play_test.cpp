@@ -4,9 +4,6 @@
 #include "Harness.h"
 #include "state/State.h"
 
-// Client point on the words "City =" at the top left of the game screen, just below the title bar.
-const POINT kSwitchSpot = {40, 16};
-
 TEST(Mouse, MatchesPairsInEitherOrderAndIgnoresStrayCommands)
 {
     // Europe, 12 pairs, seed 1. The pairs by pick (Belgium, Switzerland, Czech Republic,
@@ -188,10 +185,8 @@ TEST_P(WholeGame, EndsWithItsCueAndWayOut)
     auto [pairs, bySwitch] = GetParam();
     StartProgram(1);
     // 20 pairs as the program opens; Europe has enough for every board.
-    Do(std::string(pairs == 12   ? "c14 "
-                   : pairs == 16 ? "c15 "
-                                 : "") +
-       (bySwitch ? "c18 " : "") + "c27 c17");
+    const char *count[] = {"c14 ", "c15 ", ""};
+    Do(count[(pairs - 12) / 4] + std::string(bySwitch ? "c18 " : "") + "c27 c17");
     // The board: each capital in its pair's slot above, each country in its own below, four to
     // a column, in the board's size and font; none where a click switch's pointer rests. By
     // pairs: left edge of column 0, step between columns, button size, font at 96 dpi.
@@ -213,7 +208,8 @@ TEST_P(WholeGame, EndsWithItsCueAndWayOut)
         want.push_back(line);
     }
     EXPECT_EQ(controls, want);
-    EXPECT_EQ(ChildWindowFromPointEx(hwnd, kSwitchSpot, CWP_ALL), hwnd) << "a button there";
+    // The words "City =" at the top left, just below the title bar.
+    EXPECT_EQ(ChildWindowFromPointEx(hwnd, {40, 16}, CWP_ALL), hwnd) << "a button there";
     EXPECT_EQ(Pointer() < 0, bySwitch) << "the pointer is not hidden in a scanned game, only then";
     cues.clear();
     if (bySwitch) // capital 0, country 1 (wrong), capital 1: a pair, with one press more
