@@ -185,13 +185,14 @@ TEST_P(WholeGame, EndsWithItsCueAndWayOut)
     auto [pairs, bySwitch] = GetParam();
     StartProgram(1);
     // 20 pairs as the program opens; Europe has enough for every board.
+    const int board = (pairs - 12) / 4;
     const char *count[] = {"c14 ", "c15 ", ""};
-    Do(count[(pairs - 12) / 4] + std::string(bySwitch ? "c18 " : "") + "c27 c17");
+    Do(count[board] + std::string(bySwitch ? "c18 " : "") + "c27 c17");
     // The board: each capital in its pair's slot above, each country in its own below, four to
     // a column, in the board's size and font; none where a click switch's pointer rests. By
     // pairs: left edge of column 0, step between columns, button size, font at 96 dpi.
     const int boards[][5] = {{30, 240, 210, 40, 28}, {20, 180, 160, 30, 22}, {8, 150, 124, 30, 17}};
-    const int *b = boards[(pairs - 12) / 4];
+    const int *b = boards[board];
     std::vector<std::string> controls = Controls(), want;
     ASSERT_EQ((int)controls.size(), 2 * pairs);
     for (int i = 0; i < 2 * pairs; i++) {
