@@ -155,18 +155,22 @@ void StartProgram(unsigned seed)
     Pump();
 }
 
-void Click(HWND button, int up)
+void Mouse(DWORD flags, POINT at)
+{
+    INPUT in = {INPUT_MOUSE,
+                {{at.x * 65536 / GetSystemMetrics(SM_CXSCREEN),
+                  at.y * 65536 / GetSystemMetrics(SM_CYSCREEN), 0, flags, 0, 0}}};
+    SendInput(1, &in, sizeof in);
+}
+
+void Click(HWND button)
 {
     RECT r;
     GetWindowRect(button, &r);
-    const DWORD buttons[] = {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
-    INPUT in[3]; // the moves travel with the press, so it cannot land where the pointer was
-    for (int i = 0; i < 3; i++)
-        in[i] = {INPUT_MOUSE,
-                 {{(r.left + r.right) / 2 * 65536 / GetSystemMetrics(SM_CXSCREEN),
-                   ((r.top + r.bottom) / 2 - up * (i == 2)) * 65536 / GetSystemMetrics(SM_CYSCREEN),
-                   0, MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | buttons[i], 0, 0}}};
-    SendInput(3, in, sizeof *in);
+    // The move travels with each press, so that it cannot land where the pointer was.
+    for (DWORD press : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP})
+        Mouse(MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | press,
+              {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
     Sleep(50);
 }
 

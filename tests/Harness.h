@@ -40,8 +40,10 @@ template <typename F> bool Within(DWORD ms, F done)
     return true;
 }
 extern const int screenDpi; // of the prefix the run is in: 120 where ORBISQUE_EXPECT_DPI says so
-void Click(HWND button, int up = 0); // pressed in the middle, let go there or `up` pixels higher
-void Key(WORD key, WORD with = 0);   // pressed and let go, `with` held around it
+// The system's mouse: MOUSEEVENTF_ `flags`, moved to the screen point `at` where they say so.
+void Mouse(DWORD flags, POINT at = {});
+void Click(HWND button);           // pressed in the middle and let go there
+void Key(WORD key, WORD with = 0); // pressed and let go, `with` held around it
 // One tick, told as what it did: "C3s" capital slot 3 shown, "S0h" country slot 0 hidden, "-".
 std::string TickAndWatch();
 // As many ticks as `expected` tells, told as `expected` is written: a button's blinks in a row

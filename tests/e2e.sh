@@ -1,9 +1,9 @@
 #!/bin/sh
-# Runs two copies of the built Orbisque.exe under Wine at once, as users would, and plays each
-# to its end from outside by mouse (the Drive test), the first closed by Alt+F4, the other by
-# its return button. One copy is given arguments and a Sounds folder of missing, empty,
-# cut-short and non-WAV files; the other is started from a folder with no Sounds. Neither may
-# write a file.
+# Runs two copies of the built Orbisque.exe under Wine at once, as users would, and plays them
+# from outside (the Drive tests): the first scanned, on its own timer, by a key switch and a
+# click switch, and closed by Alt+F4; the other by mouse to its end and its return button.
+# One copy is given arguments and a Sounds folder of missing, empty, cut-short and non-WAV
+# files; the other is started from a folder with no Sounds. Neither may write a file.
 # Usage: e2e.sh BUILD_DIR
 build=$1 out=$1/e2e
 scripts=$(cd "$(dirname "$0")/.." && pwd)/scripts run=$scripts/wine-run
@@ -19,7 +19,8 @@ WINEDEBUG=$trace "$run" ./Orbisque.exe /? -fullscreen "two words" 12 --scan >/de
 apps=$!
 (cd ../elsewhere && exec env WINEDEBUG=$trace "$run" ../app/Orbisque.exe >/dev/null 2>../trace2.log) &
 apps="$apps $!"
-ORBISQUE_DRIVE=2 "$scripts/wine-ctest" "$build/tests/orbisque_tests.exe" --gtest_filter=Drive.Mouse
+ORBISQUE_DRIVE=2 "$scripts/wine-ctest" "$build/tests/orbisque_tests.exe" \
+    --gtest_filter=Drive.Switch:Drive.Mouse --gtest_fail_fast
 driven=$?
 found=$(faults ../trace1.log ../trace2.log)
 [ -z "$found" ] || printf 'FAIL: exceptions in the copies played:\n%s\n' "$found"
@@ -32,4 +33,4 @@ done
 wait $apps # each has ended with exit code 0, as the driver has seen
 written=$(find "$out/app" "$out/elsewhere" -newer ../before ! -name app ! -name elsewhere)
 [ -z "$written" ] || { echo "FAIL: files written: $written" && exit 1; }
-echo "PASS: two copies played to the end, no exception, no file written"
+echo "PASS: two copies played, by switch and by mouse, no exception, no file written"
