@@ -17,7 +17,6 @@ extern std::set<HGDIOBJ> liveObjects; // fonts and brushes made and not yet dele
 extern std::vector<std::string> painted;
 extern std::string refuse; // "RegisterClassA" or "CreateWindowExA": the platform refuses it
 extern std::string boxes;  // every MessageBoxA, as "owner|text|caption|style ", answered OK
-extern std::string timers; // every SetTimer, as "id ms ", '!' with a callback
 
 // The main window as WinMain makes it, shown and painted, with the game's seed fixed.
 void StartProgram(unsigned seed = 1);

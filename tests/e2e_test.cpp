@@ -50,21 +50,6 @@ void Leave(bool altF4)
     CloseHandle(program);
 }
 
-// The pairs left in a half (200 the capitals, 300 the countries), in the order the scan takes
-// them: in columns of four, left to right.
-std::vector<int> Left(int half)
-{
-    std::vector<std::tuple<LONG, LONG, int>> at;
-    for (int pair = 0; pair < kMaxPairs; pair++)
-        if (RECT r; GetWindowRect(GetDlgItem(hwnd, half + pair), &r))
-            at.push_back({r.left, r.top, pair});
-    std::sort(at.begin(), at.end());
-    std::vector<int> pairs;
-    for (auto [x, y, pair] : at)
-        pairs.push_back(pair);
-    return pairs;
-}
-
 // A game button that the scan hides, other than `but`; NULL while none is.
 HWND Hidden(HWND but = NULL)
 {
@@ -74,45 +59,50 @@ HWND Hidden(HWND but = NULL)
     return NULL;
 }
 
-// Presses the switch when the button, whose turn has not begun, is shown again after the first
-// hide of its turn: a press up to 0.9 s later still falls in it. The choice sends the scan to
-// the other half, or after a match to the capitals.
-void PressAt(int id, const std::string &what, void (*press)())
+// How many buttons left in its half the scan comes to before this one: it takes each half in
+// columns of four, left to right.
+int Place(int id)
 {
-    HWND b = GetDlgItem(hwnd, id), next = NULL;
-    ASSERT_TRUE(Within(40000, [&] { return !IsWindowVisible(b); }) &&
-                Within(3000, [&] { return IsWindowVisible(b); }))
-        << "no blink of " << what << " within a round";
-    press();
-    ASSERT_TRUE(Within(3000, [&] { return next = Hidden(b); })) << "no blink after " << what;
-    EXPECT_NE(GetDlgCtrlID(next) / 100, id / 100) << what << "'s blink chose nothing";
+    RECT r, o;
+    GetWindowRect(GetDlgItem(hwnd, id), &r);
+    int n = 0;
+    for (HWND b = GetWindow(hwnd, GW_CHILD); b; b = GetWindow(b, GW_HWNDNEXT))
+        n += GetDlgCtrlID(b) / 100 == id / 100 && GetWindowRect(b, &o) &&
+             (o.left < r.left || (o.left == r.left && o.top < r.top));
+    return n;
 }
 
 // Chooses the pair whose capital, from the `from`th left on, and then its country the scan
-// comes to soonest. A choice cuts short the turn of the other half's first button, and a press
-// there has the scan pass over the first of the half after it: `from` becomes the first
-// capital left that the scan comes to next.
+// comes to soonest: presses when each, its turn not yet begun, is shown again after the first
+// hide of its turn (a press up to 0.9 s later would still fall in it). A choice sends the scan
+// to the other half, or after a match to the capitals, and cuts short the turn of its first
+// button; a press there has the scan pass over the first of the half after it. So `from`
+// becomes the first capital left that the scan comes to next.
 void ChoosePair(int &from, const char *how, void (*press)())
 {
-    std::vector<int> capitals = Left(200), countries = Left(300);
-    int pair = -1, place = 0;
-    for (int c = from, cost = 99; c < (int)capitals.size(); c++) {
-        int s = std::find(countries.begin(), countries.end(), capitals[c]) - countries.begin();
-        if (s >= (c == 0) && c + s < cost)
-            cost = c + s, pair = capitals[c], place = s;
-    }
+    int pair = -1, cost = 99;
+    for (int p = 0; p < kMaxPairs; p++)
+        if (GetDlgItem(hwnd, 300 + p) && Place(200 + p) >= from &&
+            Place(300 + p) >= (Place(200 + p) == 0) && Place(200 + p) + Place(300 + p) < cost)
+            cost = Place(200 + p) + Place(300 + p), pair = p;
     ASSERT_GE(pair, 0) << "no pair to choose";
-    char name[2][40];
-    for (int half : {0, 1})
-        GetDlgItemTextA(hwnd, 200 + 100 * half + pair, name[half], sizeof name[half]);
-    for (int half : {0, 1}) {
-        ASSERT_NO_FATAL_FAILURE(
-            PressAt(200 + 100 * half + pair, how + std::string(" at ") + name[half], press));
+    from = Place(300 + pair) == 0;
+    for (int id : {200 + pair, 300 + pair}) {
+        HWND b = GetDlgItem(hwnd, id), next = NULL;
+        char name[40];
+        GetWindowTextA(b, name, sizeof name);
+        ASSERT_TRUE(Within(40000, [&] { return !IsWindowVisible(b); }) &&
+                    Within(3000, [&] { return IsWindowVisible(b); }))
+            << "no blink of " << name << " within a round";
+        press();
+        ASSERT_TRUE(Within(3000, [&] { return next = Hidden(b); }))
+            << "no blink after " << how << " at " << name;
+        ASSERT_NE(GetDlgCtrlID(next) / 100, id / 100)
+            << how << " at " << name << "'s blink chose nothing";
     }
     EXPECT_TRUE(Within(
         3000, [&] { return !GetDlgItem(hwnd, 200 + pair) && !GetDlgItem(hwnd, 300 + pair); }))
-        << how << " chose " << name[0] << " and " << name[1] << ", but the pair stayed";
-    from = place == 0;
+        << how << " chose a pair that stayed on the board";
 }
 
 } // namespace
@@ -138,9 +128,7 @@ TEST(Drive, Switch)
     std::sort(ticks.begin(), ticks.end());
     ASSERT_TRUE(ticks[2] >= 150 && ticks[2] <= 450)
         << "the scan blinks every " << ticks[2] << " ms (median of 5), not every 300";
-    std::vector<int> capitals = Left(200);
-    int from = std::find(capitals.begin(), capitals.end(), GetDlgCtrlID(b) - 200) -
-               capitals.begin() + 1; // the capital after the one the scan is on
+    int from = Place(GetDlgCtrlID(b)) + 1; // the capital after the one the scan is on
     ASSERT_NO_FATAL_FAILURE(ChoosePair(from, "Space", [] { Key(VK_SPACE); }));
     POINT topLine = {40, 16}; // by "City ="
     ClientToScreen(hwnd, &topLine);
