@@ -5,7 +5,7 @@
 # nothing; the requests msiexec must refuse; the uninstall that leaves nothing. First, what
 # each zip holds.
 # Usage: installer.sh BUILD_DIR VERSION (the 64-bit build; the 32-bit one stands beside it)
-build=$1 root=$(cd "$(dirname "$0")/.." && pwd) out=$1/installer
+build=$1 version=$2 root=$(cd "$(dirname "$0")/.." && pwd) out=$1/installer
 . "$root/tests/faults.sh"
 # wine-ctest, since Wine's services started by the first call would hold CTest's pipe open.
 run="$root/scripts/wine-ctest" from=${WINEPREFIX:-$root/build/wine}
@@ -23,10 +23,15 @@ fail() { echo "FAIL: $*" && failed=1; }
 lnk="$(echo "$c"/users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"/Programs)/Orbisque.lnk"
 winpath() { echo "Z:$1" | tr / '\\'; }
 unixpath() { echo "$c/$(printf %s "${1#C:\\}" | tr '\\' /)"; } # of a path on C:
-# msiexec ACTION PACKAGE EXIT: under Wine the exit code is the low byte of Windows' (1603 is 67).
+# msi ACTION PACKAGE EXIT: the silent lines as the teachers' read-me gives them, which the
+# README repeats, run by Command Prompt in the package's folder for PACKAGE; they echo the code.
+readme=$(tr -d '\r' <"$build/ReadMe.txt" | grep -E -A1 '^ +start /wait msiexec' | grep -v -x -e --)
+missing=$(echo "$readme" | grep -v -x -F -f "$root/README.md") &&
+    fail "README.md does not give the read-me's silent lines: $missing"
 msi() {
-    "$run" msiexec "$1" "$(winpath "$2")" /qn >/dev/null
-    code=$? && [ $code = "$3" ] || fail "msiexec $1 $(basename "$2"): exit code $code, not $3"
+    echo "$readme" | grep -A1 -- "msiexec $1 " | sed "s/Orbisque-$version-win32.msi/$(basename "$2")/; s/$/\r/" >"$out/msi.bat"
+    code=$(cd "$(dirname "$2")" && "$run" cmd /c "$(winpath "$out/msi.bat")" | tr -d '\r' | tail -n 1)
+    [ "$code" = "$3" ] || fail "msiexec $1 $(basename "$2") as the read-me gives it: exit code $code, not $3"
 }
 trap '/usr/lib/wine/wineserver -k' EXIT
 # Ours in the prefix: files and shortcuts, and keys naming us or our products and components.
@@ -119,7 +124,7 @@ state >"$out/during"; mkdir "$out/kept" && cp -a "$c/Program Files/Orbisque" "$l
 msi /i "$new" 0 && { state | diff "$out/during" - || fail "installing the same package again changed the above"; }
 diff -r "$out/kept/Orbisque" "$c/Program Files/Orbisque" && cmp "$out/kept/Orbisque.lnk" "$lnk" ||
     fail "installing the same package again changed the installed files or the shortcut"
-msi /i "$old" 67 && { state | diff "$out/during" - || fail "$old changed the above"; }
+msi /i "$old" 1603 && { state | diff "$out/during" - || fail "$old changed the above"; }
 msi /x "$new" 0 && { state | diff "$out/before" - || fail "the uninstall left the above"; }
-msi /x "$new" 67
+msi /x "$new" 1603
 [ -z "$failed" ] && echo "PASS: zips as packed; installed, upgraded, kept, refused and removed"
