@@ -1,6 +1,7 @@
 // Plays the built Orbisque.exe, which e2e.sh or installer.sh has started, from outside, as a
 // person at the screen would: reads its buttons and clicks or presses keys through the system's
-// input. ORBISQUE_DRIVE says how many copies are open; each test plays one, the last open.
+// input. ORBISQUE_DRIVE says how many copies are open: each is played in turn, the first of two
+// by switch, any other by mouse.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,43 +12,24 @@
 namespace
 {
 
-int copies = -1; // still open
+int copies; // still open
 
-// The copies are open: play the last, the others dragged aside; its selection screen is up.
+// The copies are open: play the last found, brought in front; its selection screen is up.
 void Attach()
 {
-    if (copies < 0)
-        copies = atoi(getenv("ORBISQUE_DRIVE"));
-    std::vector<HWND> open;
-    ASSERT_TRUE(Within(30000,
-                       [&] {
-                           open.clear();
-                           for (HWND w = NULL; (w = FindWindowExA(NULL, w, "Orbisque", NULL));)
-                               open.push_back(w);
-                           return (int)open.size() == copies;
-                       }))
-        << open.size() << " of " << copies << " copies open";
-    for (HWND w : open)
-        SetWindowPos(hwnd = w, w != open.back() ? HWND_BOTTOM : HWND_TOP,
-                     w != open.back() ? 1100 : 25, 30, 0, 0, SWP_NOSIZE);
+    int open;
+    auto all = [&] {
+        open = 0;
+        for (HWND w = NULL; (w = FindWindowExA(NULL, w, "Orbisque", NULL)); open++)
+            hwnd = w;
+        return open == copies;
+    };
+    ASSERT_TRUE(Within(30000, all)) << open << " of " << copies << " copies open";
+    SetWindowPos(hwnd, HWND_TOP, 25, 30, 0, 0, SWP_NOSIZE);
     SetForegroundWindow(hwnd);
     ASSERT_TRUE(Within(5000, [] { return Controls().size() == 14; }));
     Sleep(300);
     realInput = true;
-}
-
-// Ends the copy played, by Alt+F4 through the system's keys or by its return button: within
-// 20 s, with exit code 0.
-void Leave(bool altF4)
-{
-    DWORD id, code = 1;
-    GetWindowThreadProcessId(hwnd, &id);
-    HANDLE program = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
-    altF4 ? Key(VK_F4, VK_MENU) : Do("c23");
-    copies--;
-    EXPECT_EQ(WaitForSingleObject(program, 20000), WAIT_OBJECT_0) << "not ended within 20 s";
-    EXPECT_TRUE(GetExitCodeProcess(program, &code) && code == 0) << "exit code " << code;
-    CloseHandle(program);
 }
 
 // A game button that the scan hides, other than `but`; NULL while none is.
@@ -72,6 +54,18 @@ int Place(int id)
     return n;
 }
 
+std::vector<DWORD> ticks; // a game button hidden, and shown again one tick of the scan later
+
+// Waits up to `ms` for the scan to hide the button, and then to show it again.
+bool Blinked(HWND b, DWORD ms)
+{
+    if (!Within(ms, [&] { return !IsWindowVisible(b); }))
+        return false;
+    DWORD hidden = GetTickCount();
+    return Within(3000, [&] { return IsWindowVisible(b); }) &&
+           (ticks.push_back(GetTickCount() - hidden), true);
+}
+
 // Chooses the pair whose capital, from the `from`th left on, and then its country the scan
 // comes to soonest: presses when each, its turn not yet begun, is shown again after the first
 // hide of its turn (a press up to 0.9 s later would still fall in it). A choice sends the scan
@@ -91,9 +85,7 @@ void ChoosePair(int &from, const char *how, void (*press)())
         HWND b = GetDlgItem(hwnd, id), next = NULL;
         char name[40];
         GetWindowTextA(b, name, sizeof name);
-        ASSERT_TRUE(Within(40000, [&] { return !IsWindowVisible(b); }) &&
-                    Within(3000, [&] { return IsWindowVisible(b); }))
-            << "no blink of " << name << " within a round";
+        ASSERT_TRUE(Blinked(b, 40000)) << "no blink of " << name << " within a round";
         press();
         ASSERT_TRUE(Within(3000, [&] { return next = Hidden(b); }))
             << "no blink after " << how << " at " << name;
@@ -105,50 +97,56 @@ void ChoosePair(int &from, const char *how, void (*press)())
         << how << " chose a pair that stayed on the board";
 }
 
-} // namespace
-
-// A scanned game of 12 pairs and 2 blinks, driven by the copy's own timer: two pairs chosen,
-// one by a key switch, one by a click switch resting on the top line; then out by Alt+F4.
-TEST(Drive, Switch)
+// A scanned game of 12 pairs and 2 blinks on the copy's own timer: a pair chosen by a key
+// switch, another by a click switch resting on the top line, by "City =".
+void PlayBySwitch()
 {
-    ASSERT_NO_FATAL_FAILURE(Attach());
     Do("c18 c19 c14 c27 c17");
     ASSERT_TRUE(Within(5000, [] { return GetDlgItem(hwnd, 211) && !GetDlgItem(hwnd, 212); }))
         << "no board of 12 pairs";
-    // The scan's own ticks: a button hidden, and shown again one tick of 300 ms later.
-    std::vector<DWORD> ticks;
-    HWND b = NULL;
-    while (ticks.size() < 5) {
-        ASSERT_TRUE(Within(3000, [&] { return b = Hidden(); }))
-            << "no blink within 3 s of " << (ticks.empty() ? "the start" : "the last");
-        DWORD hidden = GetTickCount();
-        ASSERT_TRUE(Within(3000, [&] { return IsWindowVisible(b); })) << "a button left hidden";
-        ticks.push_back(GetTickCount() - hidden);
-    }
-    std::sort(ticks.begin(), ticks.end());
-    ASSERT_TRUE(ticks[2] >= 150 && ticks[2] <= 450)
-        << "the scan blinks every " << ticks[2] << " ms (median of 5), not every 300";
-    int from = Place(GetDlgCtrlID(b)) + 1; // the capital after the one the scan is on
+    HWND first = NULL;
+    ASSERT_TRUE(Within(3000, [&] { return first = Hidden(); }) && Blinked(first, 0))
+        << "no blink within 3 s of the start";
+    int from = Place(GetDlgCtrlID(first)) + 1; // the capital after the one the scan is on
     ASSERT_NO_FATAL_FAILURE(ChoosePair(from, "Space", [] { Key(VK_SPACE); }));
-    POINT topLine = {40, 16}; // by "City ="
+    POINT topLine = {40, 16};
     ClientToScreen(hwnd, &topLine);
     Mouse(MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE, topLine);
     ASSERT_NO_FATAL_FAILURE(ChoosePair(from, "a click at the top line", [] {
         Mouse(MOUSEEVENTF_LEFTDOWN);
         Mouse(MOUSEEVENTF_LEFTUP);
     }));
-    Leave(true);
+    std::sort(ticks.begin(), ticks.end());
+    EXPECT_TRUE(ticks[2] >= 150 && ticks[2] <= 450)
+        << "the scan blinks every " << ticks[2] << " ms (median of 5), not every 300";
 }
 
-// A game on the board the program opens with, by mouse, to its end; then out by the return
-// button.
-TEST(Drive, Mouse)
+} // namespace
+
+// The scanned game, out by Alt+F4 through the system's keys; or a game on the board the
+// program opens with, by mouse to its end and out by its return button. Each copy must end
+// within 20 s, with exit code 0.
+TEST(Drive, EachCopy)
 {
-    ASSERT_NO_FATAL_FAILURE(Attach());
-    Do("c27 c17");
-    ASSERT_TRUE(Within(5000, [] { return GetDlgItem(hwnd, 319); })) << "no board of 20 pairs";
-    for (int pair = 0; pair < 20; pair++)
-        Do("C" + std::to_string(pair) + " S" + std::to_string(pair));
-    ASSERT_TRUE(Within(5000, [] { return GetDlgItem(hwnd, 23); })) << "no way out";
-    Leave(false);
+    for (copies = atoi(getenv("ORBISQUE_DRIVE")); copies; copies--) {
+        ASSERT_NO_FATAL_FAILURE(Attach());
+        DWORD id, code = 1;
+        GetWindowThreadProcessId(hwnd, &id);
+        HANDLE program = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+        if (copies > 1) {
+            ASSERT_NO_FATAL_FAILURE(PlayBySwitch());
+            Key(VK_F4, VK_MENU);
+        } else {
+            Do("c27 c17");
+            ASSERT_TRUE(Within(5000, [] { return GetDlgItem(hwnd, 319); }))
+                << "no board of 20 pairs";
+            for (int pair = 0; pair < 20; pair++)
+                Do("C" + std::to_string(pair) + " S" + std::to_string(pair));
+            ASSERT_TRUE(Within(5000, [] { return GetDlgItem(hwnd, 23); })) << "no way out";
+            Do("c23");
+        }
+        EXPECT_EQ(WaitForSingleObject(program, 20000), WAIT_OBJECT_0) << "not ended within 20 s";
+        EXPECT_TRUE(GetExitCodeProcess(program, &code) && code == 0) << "exit code " << code;
+        CloseHandle(program);
+    }
 }

@@ -49,21 +49,12 @@ state() {
     done
 }
 # What a package holds, each in its folder; written here, apart from the build's own list.
-files="License.txt
-Orbisque.exe
-ReadMe.txt
-Sounds/click.wav
-Sounds/continent.wav
-Sounds/fail.wav
-Sounds/success1.wav
-Sounds/success2.wav
-Sounds/ting.wav
-Sounds/yes.wav"
+files="License.txt Orbisque.exe ReadMe.txt $(printf 'Sounds/%s.wav ' click continent fail success1 success2 ting yes)"
 sed 's/$/\r/' "$root/LICENSE" >"$out/License.txt"
 # holds DIR BUILD: every file and nothing else, the exe and read-me the build's, the cues the
 # sources', the licence with Windows' line ends.
 holds() {
-    [ "$(cd "$1" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)" = "$files" ] &&
+    [ "$(cd "$1" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | tr '\n' ' ')" = "$files" ] &&
         cmp "$2/Orbisque.exe" "$1/Orbisque.exe" && cmp "$2/ReadMe.txt" "$1/ReadMe.txt" &&
         cmp "$out/License.txt" "$1/License.txt" && diff -r "$root/Sounds" "$1/Sounds"
 }
@@ -108,7 +99,7 @@ want='Local path|C:\\Program Files\\Orbisque\\Orbisque.exe\nWorking directory|C:
 target=$(printf '%s\n' "$link" | sed -n 's/^Local path|//p')
 (cd "$(unixpath "$(printf '%s\n' "$link" | sed -n 's/^Working directory|//p')")" &&
     WINEDEBUG=trace+winmm,trace+file,trace+seh exec "$root/scripts/wine-run" "$target" >/dev/null 2>"$out/trace.log") &
-ORBISQUE_DRIVE=1 "$run" "$build/tests/orbisque_tests.exe" --gtest_filter=Drive.Mouse >"$out/driver.log" ||
+ORBISQUE_DRIVE=1 "$run" "$build/tests/orbisque_tests.exe" --gtest_filter=Drive.* >"$out/driver.log" ||
     { fail "not started from its shortcut and played by mouse" && /usr/lib/wine/wineserver -k; }
 found=$(faults "$out/trace.log") && [ -z "$found" ] ||
     fail "exceptions in the copy started from its shortcut: $found"
