@@ -14,18 +14,21 @@ namespace
 
 int copies; // still open
 
-// The copies are open: play the last found, brought in front; its selection screen is up.
+// The copies are open: play the last, the others dragged aside; its selection screen is up.
 void Attach()
 {
-    int open;
-    auto all = [&] {
-        open = 0;
-        for (HWND w = NULL; (w = FindWindowExA(NULL, w, "Orbisque", NULL)); open++)
-            hwnd = w;
-        return open == copies;
-    };
-    ASSERT_TRUE(Within(30000, all)) << open << " of " << copies << " copies open";
-    SetWindowPos(hwnd, HWND_TOP, 25, 30, 0, 0, SWP_NOSIZE);
+    std::vector<HWND> open;
+    ASSERT_TRUE(Within(30000,
+                       [&] {
+                           open.clear();
+                           for (HWND w = NULL; (w = FindWindowExA(NULL, w, "Orbisque", NULL));)
+                               open.push_back(w);
+                           return (int)open.size() == copies;
+                       }))
+        << open.size() << " of " << copies << " copies open";
+    for (HWND w : open)
+        SetWindowPos(hwnd = w, w != open.back() ? HWND_BOTTOM : HWND_TOP,
+                     w != open.back() ? 1100 : 25, 30, 0, 0, SWP_NOSIZE);
     SetForegroundWindow(hwnd);
     ASSERT_TRUE(Within(5000, [] { return Controls().size() == 14; }));
     Sleep(300);
