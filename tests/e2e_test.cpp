@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "Harness.h"
 #include "state/State.h"
@@ -44,17 +45,20 @@ HWND Hidden(HWND but = NULL)
     return NULL;
 }
 
-// How many buttons left in its half the scan comes to before this one: it takes each half in
+// Where the scan comes to each game button left in its half, by ID: it takes each half in
 // columns of four, left to right.
-int Place(int id)
+std::map<int, int> Places()
 {
-    RECT r, o;
-    GetWindowRect(GetDlgItem(hwnd, id), &r);
-    int n = 0;
+    std::vector<std::tuple<int, LONG, LONG, int>> at;
     for (HWND b = GetWindow(hwnd, GW_CHILD); b; b = GetWindow(b, GW_HWNDNEXT))
-        n += GetDlgCtrlID(b) / 100 == id / 100 && GetWindowRect(b, &o) &&
-             (o.left < r.left || (o.left == r.left && o.top < r.top));
-    return n;
+        if (RECT r; GetWindowRect(b, &r))
+            at.push_back({GetDlgCtrlID(b) / 100, r.left, r.top, GetDlgCtrlID(b)});
+    std::sort(at.begin(), at.end());
+    std::map<int, int> place;
+    int half = 0, n = 0;
+    for (auto [h, x, y, id] : at)
+        place[id] = h == half ? ++n : (half = h, n = 0);
+    return place;
 }
 
 std::vector<DWORD> ticks; // a game button hidden, and shown again one tick of the scan later
@@ -69,30 +73,28 @@ bool Blinked(HWND b, DWORD ms)
            (ticks.push_back(GetTickCount() - hidden), true);
 }
 
-// Chooses the pair whose capital, from the `from`th left on, and then its country the scan
+// Chooses the pair whose capital, after the one the scan is `on`, and then its country the scan
 // comes to soonest: presses when each, its turn not yet begun, is shown again after the first
-// hide of its turn (a press up to 0.9 s later would still fall in it). A choice sends the scan
-// to the other half, or after a match to the capitals, and cuts short the turn of its first
-// button; a press there has the scan pass over the first of the half after it. So `from`
-// becomes the first capital left that the scan comes to next.
-void ChoosePair(int &from, const char *how, void (*press)())
+// hide of its turn (a press up to 0.6 s later would still fall in it). A choice sends the scan
+// to the other half, or after a match to the capitals: `on` becomes the capital it is on.
+void ChoosePair(HWND &on, const char *how, void (*press)())
 {
+    std::map<int, int> place = Places();
     int pair = -1, cost = 99;
     for (int p = 0; p < kMaxPairs; p++)
-        if (GetDlgItem(hwnd, 300 + p) && Place(200 + p) >= from &&
-            Place(300 + p) >= (Place(200 + p) == 0) && Place(200 + p) + Place(300 + p) < cost)
-            cost = Place(200 + p) + Place(300 + p), pair = p;
+        if (place.count(300 + p) && place[200 + p] > place[GetDlgCtrlID(on)] &&
+            place[200 + p] + place[300 + p] < cost)
+            cost = place[200 + p] + place[300 + p], pair = p;
     ASSERT_GE(pair, 0) << "no pair to choose";
-    from = Place(300 + pair) == 0;
     for (int id : {200 + pair, 300 + pair}) {
-        HWND b = GetDlgItem(hwnd, id), next = NULL;
+        HWND b = GetDlgItem(hwnd, id);
         char name[40];
         GetWindowTextA(b, name, sizeof name);
         ASSERT_TRUE(Blinked(b, 40000)) << "no blink of " << name << " within a round";
         press();
-        ASSERT_TRUE(Within(3000, [&] { return next = Hidden(b); }))
+        ASSERT_TRUE(Within(3000, [&] { return on = Hidden(b); }))
             << "no blink after " << how << " at " << name;
-        ASSERT_NE(GetDlgCtrlID(next) / 100, id / 100)
+        ASSERT_NE(GetDlgCtrlID(on) / 100, id / 100)
             << how << " at " << name << "'s blink chose nothing";
     }
     EXPECT_TRUE(Within(
@@ -105,17 +107,17 @@ void ChoosePair(int &from, const char *how, void (*press)())
 void PlayBySwitch()
 {
     Do("c18 c19 c14 c27 c17");
-    ASSERT_TRUE(Within(5000, [] { return GetDlgItem(hwnd, 211) && !GetDlgItem(hwnd, 212); }))
+    ASSERT_TRUE(Within(5000, [] { return IsWindowVisible(GetDlgItem(hwnd, 311)); }) &&
+                !GetDlgItem(hwnd, 312))
         << "no board of 12 pairs";
-    HWND first = NULL;
-    ASSERT_TRUE(Within(3000, [&] { return first = Hidden(); }) && Blinked(first, 0))
+    HWND on = NULL;
+    ASSERT_TRUE(Within(3000, [&] { return on = Hidden(); }) && Blinked(on, 0))
         << "no blink within 3 s of the start";
-    int from = Place(GetDlgCtrlID(first)) + 1; // the capital after the one the scan is on
-    ASSERT_NO_FATAL_FAILURE(ChoosePair(from, "Space", [] { Key(VK_SPACE); }));
+    ASSERT_NO_FATAL_FAILURE(ChoosePair(on, "Space", [] { Key(VK_SPACE); }));
     POINT topLine = {40, 16};
     ClientToScreen(hwnd, &topLine);
     Mouse(MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE, topLine);
-    ASSERT_NO_FATAL_FAILURE(ChoosePair(from, "a click at the top line", [] {
+    ASSERT_NO_FATAL_FAILURE(ChoosePair(on, "a click at the top line", [] {
         Mouse(MOUSEEVENTF_LEFTDOWN);
         Mouse(MOUSEEVENTF_LEFTUP);
     }));
