@@ -15,8 +15,6 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int iCmdShow)
 
     MSG msg;
     while (GetMessageA(&msg, NULL, 0, 0)) {
-        if (msg.message == WM_LBUTTONDOWN && msg.hwnd == window)
-            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
