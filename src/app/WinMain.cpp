@@ -15,8 +15,6 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int iCmdShow)
 
     MSG msg;
     while (GetMessageA(&msg, NULL, 0, 0)) {
-        if (msg.message == WM_TIMER && (msg.time / 300) % 2)
-            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
