@@ -63,7 +63,7 @@ void OnCreate(HWND window)
     buttonsLeft = 40;
     fontSize = 17;
     Srand(Clock());
-    SetTimer(hwnd, kScanTimer, kScanPeriod, [](HWND, UINT, UINT_PTR, DWORD) {});
+    SetTimer(hwnd, kScanTimer, kScanPeriod, NULL);
     k = 0;
     PlayCue(startCue);
     CreateSelectionControls();
