@@ -88,7 +88,6 @@ LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT: PaintScreen(); return 0;
     case WM_COMMAND: CommandHandler(LOWORD(wParam)); return 0;
     case WM_TIMER: ScanTick(); return 0;
-    case WM_SYSKEYDOWN: return 0;
     case WM_KEYDOWN:
     case WM_LBUTTONDOWN: SwitchPressed(); return 0;
     }
