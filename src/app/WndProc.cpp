@@ -63,7 +63,7 @@ void OnCreate(HWND window)
     buttonsLeft = 40;
     fontSize = 17;
     Srand(Clock());
-    SetTimer(hwnd, kScanTimer, kScanPeriod, (TIMERPROC)(void *)DefWindowProcA);
+    SetTimer(hwnd, kScanTimer, kScanPeriod, NULL);
     k = 0;
     PlayCue(startCue);
     CreateSelectionControls();
