@@ -156,6 +156,7 @@ void Mouse(DWORD flags, POINT at)
     SendInput(1, &in, sizeof in);
 }
 
+// Pressed in the middle and let go there.
 void Click(HWND button)
 {
     RECT r;

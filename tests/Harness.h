@@ -41,7 +41,6 @@ template <typename F> bool Within(DWORD ms, F done)
 extern const int screenDpi; // of the prefix the run is in: 120 where ORBISQUE_EXPECT_DPI says so
 // The system's mouse: MOUSEEVENTF_ `flags`, moved to the screen point `at` where they say so.
 void Mouse(DWORD flags, POINT at = {});
-void Click(HWND button);           // pressed in the middle and let go there
 void Key(WORD key, WORD with = 0); // pressed and let go, `with` held around it
 // One tick, told as what it did: "C3s" capital slot 3 shown, "S0h" country slot 0 hidden, "-".
 std::string TickAndWatch();

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Runs two copies of the built Orbisque.exe under Wine at once, as users would, and plays them
-# from outside (the Drive tests): the first scanned, on its own timer, by a key switch and a
+# from outside (the Drive test): the first scanned, on its own timer, by a key switch and a
 # click switch, and closed by Alt+F4; the other by mouse to its end and its return button.
 # One copy is given arguments and a Sounds folder of missing, empty, cut-short and non-WAV
 # files; the other is started from a folder with no Sounds. Neither may write a file.
