@@ -86,7 +86,8 @@ int WINAPI RecordMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
     return IDOK;
 }
 
-char doing[80]; // the input being given
+char doing[80];   // the input being given
+int keysReleased; // WM_KEYUP delivered, as a real key's press is over
 
 // A fault fails the test it happens in, named with its code, place and the input being given.
 // Wine and 64-bit Windows swallow one raised in a window procedure that a system call sends to,
@@ -132,7 +133,7 @@ void Pump()
         if (msg.message == WM_QUIT)
             return PostQuitMessage((int)msg.wParam);
         else if (msg.message != WM_TIMER) // ticks are the tests' to give
-            DispatchMessageA(&msg);
+            keysReleased += msg.message == WM_KEYUP, DispatchMessageA(&msg);
 }
 
 void StartProgram(unsigned seed)
@@ -186,7 +187,7 @@ void Do(const std::string &inputs)
     std::istringstream words(inputs);
     for (std::string in; words >> in; Pump()) {
         snprintf(doing, sizeof doing, "%s", in.c_str());
-        int n = atoi(in.c_str() + 1), tries = 0;
+        int n = atoi(in.c_str() + 1), tries = 0, released = keysReleased;
         HWND control = NULL;
         auto standing = [&] { // the control named, there to be pressed
             control = GetDlgItem(hwnd, n + (in[0] == 'C' ? 200 : in[0] == 'S' ? 300 : 0));
@@ -195,6 +196,11 @@ void Do(const std::string &inputs)
         switch (in[0]) {
         case 'm': SendMessageA(hwnd, WM_COMMAND, n, 0); break;
         case 'k': SendMessageA(hwnd, WM_KEYDOWN, VK_RETURN, 1); break;
+        case 'K':
+            Key(VK_SPACE);
+            ASSERT_TRUE(realInput || Within(1000, [&] { return Pump(), keysReleased > released; }))
+                << "the Space never came";
+            break;
         case 'b': SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(740, 5)); break;
         case 'r': SendMessageA(hwnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(740, 5)); break;
         case 't':

@@ -22,7 +22,8 @@ extern std::string boxes;  // every MessageBoxA, as "owner|text|caption|style ",
 void StartProgram(unsigned seed = 1);
 // Inputs, separated by blanks (through the system's input when `realInput`, as to another
 // program's window): "c17" presses control 17 as the mouse does, "C3" and "S3" the
-// capital and the country of pair 3, "m17" is a WM_COMMAND 17 from nowhere, "k" a key, "b" a
+// capital and the country of pair 3, "m17" is a WM_COMMAND 17 from nowhere, "k" a key to the
+// window, "K" a Space through the system's input to whatever holds the focus, "b" a
 // left and "r" a right click on the background, "t9" nine ticks, "uC3h" ticks until the scan
 // hides capital slot 3 ("s" shows), "w" ticks until a button blinks, "wC3" until a blink hides
 // the capital of pair 3. Whatever they post (paints) is delivered after each.

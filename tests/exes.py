@@ -27,10 +27,11 @@ IMPORTS = {
                   '_initterm _iob _onexit abort calloc exit fprintf free fwrite malloc memcpy '
                   'memset signal strcpy strlen strncmp strncpy vfprintf',
     'user32.dll': 'BeginPaint CreateWindowExA DefWindowProcA DestroyWindow DispatchMessageA '
-                  'EnableWindow EndPaint EnumChildWindows FillRect GetClientRect GetDC GetFocus '
-                  'GetForegroundWindow GetMessageA InvalidateRect IsIconic IsWindow LoadCursorA '
-                  'LoadIconA MessageBoxA PostQuitMessage RegisterClassA ReleaseDC SendMessageA '
-                  'SetFocus SetTimer ShowCursor ShowWindow TranslateMessage UpdateWindow',
+                  'EnableWindow EndPaint EnumChildWindows FillRect GetCapture GetClientRect GetDC '
+                  'GetFocus GetForegroundWindow GetMessageA InvalidateRect IsIconic IsWindow '
+                  'LoadCursorA LoadIconA MessageBoxA PostQuitMessage RegisterClassA ReleaseDC '
+                  'SendMessageA SetFocus SetTimer ShowCursor ShowWindow TranslateMessage '
+                  'UpdateWindow',
     'winmm.dll': 'PlaySoundA',
 }
 PLAIN = {'branch_relative', 'jump', 'call', 'ret', 'int', 'iret', 'fpu', 'cmov'}

@@ -81,11 +81,12 @@ TEST(Selection, OpensAsDesignedAndItsSettingsChangeTheGame)
             "20 '3' 50000004 350,440 30x30 greyed", "21 '4' 50000004 400,440 30x30 greyed checked",
             "22 '5' 50000004 450,440 30x30 greyed"}));
     Play({{"", "success2 / 20 40 17 000000 4 ..x.......--+-"},
-          {"c15", "click / 16 32 22 000000 4 .x........--+-"},
-          {"c14 c25 c25", "click / 12 24 28 000000 4 x.........--+-"},
-          {"c17 c17 m19 m23 c18", "continent continent click / 12 24 28 000001 4 x........x..x."},
-          {"c19 c22", "click click / 12 24 28 000001 5 x........x...x"},
-          {"c18 c24 c28 c25 c27", "click / 12 24 28 110110 5 x...xx.xx.---+"},
+          {"c15 K", "click / 16 32 22 000000 4 .x........--+-"},
+          {"c14 c25 K c25 K", "click / 12 24 28 000000 4 x.........--+-"},
+          {"c17 K c17 m19 m23 c18 K",
+           "continent continent click / 12 24 28 000001 4 x........x..x."},
+          {"c19 K c22 K", "click click / 12 24 28 000001 5 x........x...x"},
+          {"c18 K c24 c28 c25 c27 K", "click / 12 24 28 110110 5 x...xx.xx.---+"},
           {"c16", "click / 20 40 17 110110 5 ..x.xx.xx.---+"},
           {"c28 c25 c27 c17", "success1 / City = |State = | C 0"}}); // "All but Easy" alone
     EXPECT_EQ(QuitCode(), -1) << "the way out's command ended the program before its screen";

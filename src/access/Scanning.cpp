@@ -17,17 +17,20 @@ void SwitchHalf()
     butSelected = repeatKey; // a press in the new half waits for its first blink
 }
 
-// A game button keeps the keyboard focus after a press, even one dragged off it and so never
-// sent as a command, and the platform may focus any child; the switch's keys must come here.
-// Only while we are in front: taking the focus would otherwise pull the window forward.
+} // namespace
+
+// A control pressed keeps the keyboard focus, even after a press dragged off it and so never
+// sent as a command, and Space would press it again: on the selection screen that changes a
+// choice, and in a scanned game the switch's keys never reach the window. Only while we are in
+// front, as taking the focus would pull the window forward, and while nothing is being pressed,
+// as taking it then would cancel the press.
 void KeepFocus()
 {
-    if (currentScreen == kGameScreen && GetForegroundWindow() == hwnd && !IsIconic(hwnd) &&
+    bool keysHere = currentScreen == kSelectionScreen || (currentScreen == kGameScreen && scanOn);
+    if (keysHere && GetForegroundWindow() == hwnd && !IsIconic(hwnd) && !GetCapture() &&
         GetFocus() != hwnd)
         SetFocus(hwnd);
 }
-
-} // namespace
 
 void ToggleScanning()
 {
@@ -48,9 +51,9 @@ void SetBlinks(int id)
 
 void ScanTick()
 {
+    KeepFocus();
     if (!flashOn || !scanOn)
         return;
-    KeepFocus();
     const bool *present = flashingQuestion ? cityPresent : statePresent;
     HWND *buttons = flashingQuestion ? hwndCityButs : hwndStateButs;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// Takes the keyboard focus back from a control, wherever keys must not press one.
+void KeepFocus();
 // The scanning check box "Scanning On??".
 void ToggleScanning();
 // A blink-count button, "2" to "5" (IDs 19 to 22).
