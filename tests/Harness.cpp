@@ -16,7 +16,7 @@
 std::string cues;
 std::set<HGDIOBJ> liveObjects;
 std::vector<std::string> painted;
-std::string refuse, boxes;
+std::string refuse, boxes, timers;
 bool realInput;
 const int screenDpi = getenv("ORBISQUE_EXPECT_DPI") ? 120 : 96;
 
@@ -30,6 +30,7 @@ decltype(&DeleteObject) realDeleteObject;
 decltype(&TextOutA) realTextOut;
 decltype(&RegisterClassA) realRegisterClass;
 decltype(&CreateWindowExA) realCreateWindow;
+decltype(&SetTimer) realSetTimer;
 
 BOOL WINAPI RecordPlaySound(LPCSTR sound, HMODULE module, DWORD flags)
 {
@@ -77,6 +78,12 @@ HWND WINAPI RecordCreateWindow(DWORD ex, LPCSTR cls, LPCSTR title, DWORD style, 
     return refuse == "CreateWindowExA"
                ? NULL
                : realCreateWindow(ex, cls, title, style, x, y, w, h, parent, menu, inst, data);
+}
+
+UINT_PTR WINAPI RecordSetTimer(HWND window, UINT_PTR id, UINT ms, TIMERPROC call)
+{
+    timers += std::to_string(id) + " " + std::to_string(ms) + (call ? "!" : "") + " ";
+    return realSetTimer(window, id, ms, call);
 }
 
 int WINAPI RecordMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
@@ -340,6 +347,7 @@ int main(int argc, char **argv)
     realTextOut = HookImport("TextOutA", RecordTextOut);
     realRegisterClass = HookImport("RegisterClassA", RecordRegisterClass);
     realCreateWindow = HookImport("CreateWindowExA", RecordCreateWindow);
+    realSetTimer = HookImport("SetTimer", RecordSetTimer);
     HookImport("MessageBoxA", RecordMessageBox); // answered at once: no one is there to click
     if (!getenv("ORBISQUE_DRIVE")) {
         testing::GTEST_FLAG(filter) = "-Drive.*"; // e2e.sh plays them, on the built exe

@@ -17,6 +17,7 @@ extern std::set<HGDIOBJ> liveObjects; // fonts and brushes made and not yet dele
 extern std::vector<std::string> painted;
 extern std::string refuse; // "RegisterClassA" or "CreateWindowExA": the platform refuses it
 extern std::string boxes;  // every MessageBoxA, as "owner|text|caption|style ", answered OK
+extern std::string timers; // every SetTimer, as "id period ", '!' after it where it has a callback
 
 // The main window as WinMain makes it, shown and painted, with the game's seed fixed.
 void StartProgram(unsigned seed = 1);

@@ -68,6 +68,7 @@ TEST(Selection, OpensAsDesignedAndItsSettingsChangeTheGame)
                   std::to_string(GetWindowLongA(hwnd, GWL_STYLE) & WS_OVERLAPPEDWINDOW) + " " +
                   std::to_string(GetClassLongPtrA(hwnd, GCL_STYLE)),
               "30025 750x520 13565952 3");
+    EXPECT_EQ(timers, "1 300 ") << "the scan's ticks: timer 1, every 300 ms, set once";
     EXPECT_EQ(
         Controls(),
         (std::vector<std::string>{
