@@ -101,6 +101,7 @@ void CommandHandler(int id)
         SetBlinks(id); // the blink counts are greyed while scanning is off
     if (selecting && id == kIdStart)
         StartCommand();
+    KeepFocus(); // before the switch's next press, not at the next tick
     if (gameButton && !scanOn && OnBoard(id)) {
         if (id < kIdStateBase) {
             cityHit = id - kIdCityBase;
