@@ -26,4 +26,4 @@ enum ControlId {
 };
 
 // The scanning timer: one tick every 300 ms from window creation on, never stopped.
-enum { kScanTimer = 1, kScanPeriod = 350 };
+enum { kScanTimer = 1, kScanPeriod = 300 };
