@@ -23,15 +23,13 @@ fail() { echo "FAIL: $*" && failed=1; }
 lnk="$(echo "$c"/users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"/Programs)/Orbisque.lnk"
 winpath() { echo "Z:$1" | tr / '\\'; }
 unixpath() { echo "$c/$(printf %s "${1#C:\\}" | tr '\\' /)"; } # of a path on C:
-# msi ACTION PACKAGE EXIT: the silent lines as the teachers' read-me gives them, which the
-# README repeats, run by Command Prompt in the package's folder for PACKAGE; they echo the code.
-readme=$(tr -d '\r' <"$build/ReadMe.txt" | grep -E -A1 '^ +start /wait msiexec' | grep -v -x -e --)
-missing=$(echo "$readme" | grep -v -x -F -f "$root/README.md") &&
-    fail "README.md does not give the read-me's silent lines: $missing"
+# msi ACTION PACKAGE EXIT: the silent lines as IT's read-me gives them, run by Command Prompt
+# in the package's folder for PACKAGE; they echo the code.
+readme=$(tr -d '\r' <"$build/ReadMe-IT.txt" | grep -E -A1 '^ +start /wait msiexec' | grep -v -x -e --)
 msi() {
     echo "$readme" | grep -A1 -- "msiexec $1 " | sed "s/Orbisque-$version-win32.msi/$(basename "$2")/; s/$/\r/" >"$out/msi.bat"
     code=$(cd "$(dirname "$2")" && "$run" cmd /c "$(winpath "$out/msi.bat")" | tr -d '\r' | tail -n 1)
-    [ "$code" = "$3" ] || fail "msiexec $1 $(basename "$2") as the read-me gives it: exit code $code, not $3"
+    [ "$code" = "$3" ] || fail "msiexec $1 $(basename "$2") as IT's read-me gives it: exit code $code, not $3"
 }
 trap '/usr/lib/wine/wineserver -k' EXIT
 # Ours in the prefix: files and shortcuts, and keys naming us or our products and components.

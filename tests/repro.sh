@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds both targets a second time, from a copy of the sources in another folder, three days
 # later on the clock, in another time zone, with another umask and locale, and compares every
-# output with the build's own: both exes, both zips and both Windows Installer packages.
+# output with the build's own: both exes, both zips, both Windows Installer packages and IT's
+# read-me beside them.
 # Usage: repro.sh BUILD_DIR VERSION (the 64-bit build; the 32-bit one stands beside it)
 builds=$(cd "$1/.." && pwd) root=$(cd "$(dirname "$0")/.." && pwd) out=$(cd "$1" && pwd)/repro
 src="$out/elsewhere/Orbisque sources"
@@ -20,7 +21,7 @@ cd "$src" || exit 1
 faketime -f +3d nice -n 19 sh scripts/dist.sh >"$out/dist.log" 2>&1 ||
     { cat "$out/dist.log"; echo "FAIL: the second build" && exit 1; }
 for t in win32 win64; do
-    for f in build/$t/Orbisque.exe "dist/Orbisque-$2-$t.zip" "dist/Orbisque-$2-$t.msi"; do
+    for f in build/$t/Orbisque.exe "dist/Orbisque-$2-$t.zip" "dist/Orbisque-$2-$t.msi" dist/ReadMe-IT.txt; do
         cmp "$builds/$t/$(basename "$f")" "$f" ||
             { echo "FAIL: $t/${f##*/} differs between two builds of one commit (diffoscope shows where)" && exit 1; }
     done
