@@ -16,8 +16,9 @@ extern std::set<HGDIOBJ> liveObjects; // fonts and brushes made and not yet dele
 // the font's character height in pixels.
 extern std::vector<std::string> painted;
 extern std::string refuse; // "RegisterClassA" or "CreateWindowExA": the platform refuses it
-extern std::string boxes;  // every MessageBoxA, as "owner|text|caption|style ", answered OK
-extern std::string timers; // every SetTimer, as "id period ", '!' after it where it has a callback
+// Every MessageBoxA, as "owner|text|caption|style " and answered OK, and every SetTimer, as
+// "timer id period ", with '!' after it where it has a callback.
+extern std::string asked;
 
 // The main window as WinMain makes it, shown and painted, with the game's seed fixed.
 void StartProgram(unsigned seed = 1);

@@ -95,6 +95,7 @@ int Pointer() // the cursor's display count, left as it was
 class Closing : public testing::TestWithParam<Screen>
 {
 };
+const char *const kScreens[] = {"Selection", "Game", "Final"};
 
 } // namespace
 
@@ -137,9 +138,7 @@ TEST_P(Closing, AfterEveryKindOfPress)
 INSTANTIATE_TEST_SUITE_P(EveryScreen, Closing,
                          testing::Values(kSelectionScreen, kGameScreen, kFinalScreen),
                          [](const testing::TestParamInfo<Screen> &info) {
-                             return std::string(info.param == kSelectionScreen ? "Selection"
-                                                : info.param == kGameScreen    ? "Game"
-                                                                               : "Final");
+                             return std::string(kScreens[info.param]);
                          });
 
 namespace
