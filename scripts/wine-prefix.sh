@@ -13,10 +13,25 @@ if [ ! -f "$prefix/.orbisque-ready" ] || [ "$root/scripts/prefix.reg" -nt "$pref
     echo "Creating the Wine prefix $prefix (once; may take a minute)"
     rm -rf "$prefix" "$prefix"120
     mkdir -p "$root/build"
+    log="$root/build/wineboot.log"
     # No Mono or Gecko: nothing here uses them, and they cannot be downloaded.
-    WINEPREFIX="$prefix" WINEDLLOVERRIDES="mscoree,mshtml=" "$run" wineboot -i >/dev/null 2>&1 || true
-    WINEPREFIX="$prefix" "$run" regedit /S "$(WINEPREFIX="$prefix" /usr/lib/wine/wine64 winepath -w "$root/scripts/prefix.reg" 2>/dev/null)"
+    WINEPREFIX="$prefix" WINEDLLOVERRIDES="mscoree,mshtml=" "$run" wineboot -i >"$log" 2>&1 || true
+    # wineboot returns while the services it started are still coming and going; a program
+    # started among them once died before it was up ("ShellExecuteEx failed: Internal
+    # error"), so let them all end first.
     WINEPREFIX="$prefix" $server -w
+    if [ ! -f "$prefix/drive_c/windows/regedit.exe" ]; then
+        tail -20 "$log" >&2
+        echo "wineboot did not make the prefix $prefix (its output: $log)" >&2
+        exit 1
+    fi
+    WINEPREFIX="$prefix" "$run" regedit /S "Z:$(echo "$root/scripts/prefix.reg" | tr / '\\')"
+    WINEPREFIX="$prefix" $server -w
+    # Without these settings a crash would wait on a dialog instead of failing its test.
+    if ! grep -q '"ShowCrashDialog"=dword:00000000' "$prefix/user.reg"; then
+        echo "regedit did not take scripts/prefix.reg into $prefix" >&2
+        exit 1
+    fi
     touch "$prefix/.orbisque-ready"
 fi
 
