@@ -19,7 +19,7 @@ old="$out/Orbisque-0.9.0-win64.msi"
 rm -rf "$out" && mkdir -p "$out" && cp -al "$from" "$WINEPREFIX" && cp --remove-destination "$from"/*.reg "$WINEPREFIX" &&
     cmake -DSOURCE="$root" -DBUILD="$build" -DVERSION=0.9.0 -DPLATFORM=win64 -DOUT="$out" \
         -P "$root/cmake/package.cmake" || exit 1
-fail() { echo "FAIL: $*" && failed=1; }
+fail() { printf 'FAIL: %s\n' "$*" && failed=1; } # the paths hold backslashes
 lnk="$(echo "$c"/users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"/Programs)/Orbisque.lnk"
 winpath() { echo "Z:$1" | tr / '\\'; }
 unixpath() { echo "$c/$(printf %s "${1#C:\\}" | tr '\\' /)"; } # of a path on C:
@@ -28,10 +28,13 @@ unixpath() { echo "$c/$(printf %s "${1#C:\\}" | tr '\\' /)"; } # of a path on C:
 readme=$(tr -d '\r' <"$build/ReadMe-IT.txt" | grep -E -A1 '^ +start /wait msiexec' | grep -v -x -e --)
 msi() {
     echo "$readme" | grep -A1 -- "msiexec $1 " | sed "s/Orbisque-$version-win32.msi/$(basename "$2")/; s/$/\r/" >"$out/msi.bat"
-    code=$(cd "$(dirname "$2")" && "$run" cmd /c "$(winpath "$out/msi.bat")" | tr -d '\r' | tail -n 1)
-    [ "$code" = "$3" ] || fail "msiexec $1 $(basename "$2") as IT's read-me gives it: exit code $code, not $3"
+    said=$(cd "$(dirname "$2")" && "$run" cmd /c "$(winpath "$out/msi.bat")" | tr -d '\r')
+    code=$(printf '%s\n' "$said" | tail -n 1)
+    [ "$code" = "$3" ] || fail "msiexec $1 $(basename "$2") as IT's read-me gives it: exit code $code, not $3; Command Prompt said: $said"
 }
-trap '/usr/lib/wine/wineserver -k' EXIT
+# One server for the whole test, as for the other prefixes: a server left to itself begins to
+# end 3 s after its last program does, and may take with it a program started as it ends.
+/usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 && trap '/usr/lib/wine/wineserver -k' EXIT
 # Ours in the prefix: files and shortcuts, and keys naming us or our products and components.
 state() {
     find "$c" ! -path "$c/windows/Installer" ! -path "$c/users/*/Temp*" | sort
