@@ -8,7 +8,8 @@ server=/usr/lib/wine/wineserver
 prefixes=""
 cleanup() {
     for prefix in $prefixes; do WINEPREFIX="$prefix" $server -k 2>/dev/null || true; done
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    # Gone before the next run takes its display number.
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null || true
 }
 trap cleanup EXIT INT TERM
 
