@@ -34,7 +34,8 @@ msi() {
 }
 # One server for the whole test, as for the other prefixes: a server left to itself begins to
 # end 3 s after its last program does, and may take with it a program started as it ends.
-/usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 && trap '/usr/lib/wine/wineserver -k' EXIT
+trap '/usr/lib/wine/wineserver -k' EXIT
+/usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1
 # Ours in the prefix: files and shortcuts, and keys naming us or our products and components.
 state() {
     find "$c" ! -path "$c/windows/Installer" ! -path "$c/users/*/Temp*" | sort
