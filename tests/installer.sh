@@ -28,9 +28,9 @@ unixpath() { echo "$c/$(printf %s "${1#C:\\}" | tr '\\' /)"; } # of a path on C:
 readme=$(tr -d '\r' <"$build/ReadMe-IT.txt" | grep -E -A1 '^ +start /wait msiexec' | grep -v -x -e --)
 msi() {
     echo "$readme" | grep -A1 -- "msiexec $1 " | sed "s/Orbisque-$version-win32.msi/$(basename "$2")/; s/$/\r/" >"$out/msi.bat"
-    said=$(cd "$(dirname "$2")" && "$run" cmd /c "$(winpath "$out/msi.bat")" | tr -d '\r')
-    code=$(printf '%s\n' "$said" | tail -n 1)
-    [ "$code" = "$3" ] || fail "msiexec $1 $(basename "$2") as IT's read-me gives it: exit code $code, not $3; Command Prompt said: $said"
+    (cd "$(dirname "$2")" && "$run" cmd /c "$(winpath "$out/msi.bat")") | tr -d '\r' >"$out/said"
+    code=$(tail -n 1 "$out/said")
+    [ "$code" = "$3" ] || fail "msiexec $1 $(basename "$2") as IT's read-me gives it: exit code $code, not $3; Command Prompt said: $(cat "$out/said")"
 }
 # One server for the whole test, as for the other prefixes: a server left to itself begins to
 # end 3 s after its last program does, and may take with it a program started as it ends.
