@@ -119,5 +119,7 @@ diff -r "$out/kept/Orbisque" "$c/Program Files/Orbisque" && cmp "$out/kept/Orbis
     fail "installing the same package again changed the installed files or the shortcut"
 msi /i "$old" 1603 && { state | diff "$out/during" - || fail "$old changed the above"; }
 msi /x "$new" 0 && { state | diff "$out/before" - || fail "the uninstall left the above"; }
-msi /x "$new" 1603
+# Uninstalling what is not installed: Windows' msiexec ends with 1605 before the package runs,
+# Wine's runs it, and its launch condition ends it with 1603. Either way nothing changes.
+msi /x "$new" 1603 && { state | diff "$out/before" - || fail "the needless uninstall changed the above"; }
 [ -z "$failed" ] && echo "PASS: zips as packed; installed, upgraded, kept, refused and removed"
