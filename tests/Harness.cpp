@@ -56,13 +56,12 @@ BOOL WINAPI RecordDeleteObject(HGDIOBJ object)
 
 BOOL WINAPI RecordTextOut(HDC hdc, int x, int y, LPCSTR text, int length)
 {
-    LOGFONTA lf = {};
-    GetObjectA(GetCurrentObject(hdc, OBJ_FONT), sizeof lf, &lf);
+    LOGFONTA paintFont = {}; // and Times New Roman
+    paintFont.lfCharSet = DEFAULT_CHARSET;
     char line[200];
-    snprintf(line, sizeof line, "%d,%d %06lX/%06lX %ldpx %s%s%s%s '%.*s'", x, y, GetTextColor(hdc),
-             GetBkColor(hdc), -lf.lfHeight, lf.lfWeight > FW_NORMAL ? "bold " : "",
-             lf.lfItalic ? "italic " : "", lf.lfUnderline ? "underlined " : "", lf.lfFaceName,
-             length, text);
+    snprintf(line, sizeof line, "%d,%d %06lX/%06lX %s '%.*s'", x, y, GetTextColor(hdc),
+             GetBkColor(hdc), Looks(GetCurrentObject(hdc, OBJ_FONT), paintFont).c_str(), length,
+             text);
     painted.push_back(line);
     return realTextOut(hdc, x, y, text, length);
 }
@@ -133,6 +132,28 @@ DWORD WINAPI Watchdog(void *)
 
 } // namespace
 
+std::string Looks(HGDIOBJ font, const LOGFONTA &design)
+{
+    LOGFONTA lf = {}; // a handle that holds no font leaves it as it is
+    if (GetObjectA(font, sizeof lf, &lf) != sizeof lf)
+        return "no font";
+    std::string seen = std::to_string(-lf.lfHeight) + "px";
+    // The fields beside the height and face, each shown where it is not the design's.
+    auto fields = [](const LOGFONTA &f) {
+        return std::vector<long>{f.lfWidth,         f.lfEscapement, f.lfOrientation,
+                                 f.lfWeight,        f.lfItalic,     f.lfUnderline,
+                                 f.lfStrikeOut,     f.lfCharSet,    f.lfOutPrecision,
+                                 f.lfClipPrecision, f.lfQuality,    f.lfPitchAndFamily};
+    };
+    std::istringstream names("width escapement orientation weight italic underline strikeout "
+                             "charset precision clipping quality pitch");
+    std::vector<long> is = fields(lf), designed = fields(design);
+    for (size_t i = 0; i < is.size(); i++)
+        if (std::string name; names >> name && is[i] != designed[i])
+            seen += " " + name + " " + std::to_string(is[i]);
+    return seen + " " + lf.lfFaceName;
+}
+
 void Pump()
 {
     MSG msg;
@@ -164,16 +185,26 @@ void Mouse(DWORD flags, POINT at)
     SendInput(1, &in, sizeof in);
 }
 
-// Pressed in the middle and let go there.
-void Click(HWND button)
+// Pressed in the middle and let go there; `held` across a tick of the scan's timer: another
+// program's own, or here one given once the press has arrived.
+void Press(HWND button, bool held)
 {
     RECT r;
     GetWindowRect(button, &r);
+    auto arrived = [&](bool down) { // in-process: the press, or its release, has been taken
+        return realInput || Within(1000, [&] { return Pump(), (GetCapture() == button) == down; });
+    };
     // The move travels with each press, so that it cannot land where the pointer was.
-    for (DWORD press : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP})
+    for (DWORD press : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
         Mouse(MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | press,
               {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
-    Sleep(50);
+        if (held && press == MOUSEEVENTF_LEFTDOWN) {
+            realInput ? Sleep(450) : (void)(arrived(true) && SendMessageA(hwnd, WM_TIMER, 1, 0));
+            EXPECT_TRUE(SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED)
+                << "a press held across a tick was let go, on control " << GetDlgCtrlID(button);
+        }
+    }
+    realInput ? Sleep(50) : (void)arrived(false);
 }
 
 void Key(WORD key, WORD with)
@@ -228,7 +259,8 @@ void Do(const std::string &inputs)
             // Another program shows a control only at the end of its creation: wait, as a
             // person waits to see it.
             ASSERT_TRUE(Within(realInput ? 5000 : 0, standing)) << "no " << in;
-            realInput ? Click(control) : (void)SendMessageA(control, BM_CLICK, 0, 0);
+            realInput || in[0] == 'H' ? Press(control, in[0] == 'H')
+                                      : (void)SendMessageA(control, BM_CLICK, 0, 0);
         }
     }
     *doing = 0;

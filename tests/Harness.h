@@ -12,9 +12,13 @@
 // where the module or the flags are not the plain ones.
 extern std::string cues;
 extern std::set<HGDIOBJ> liveObjects; // fonts and brushes made and not yet deleted
-// Every TextOutA call, as "x,y colour/background 24px [bold italic underlined] face 'text'", with
-// the font's character height in pixels.
+// Every TextOutA call, as "x,y colour/background font 'text'", the font as Looks tells it
+// against the paint's own (Times New Roman of no weight, the default character set).
 extern std::vector<std::string> painted;
+// A font as a person sees it: "24px Tahoma", its character height and face, with every other
+// field that is not `design`'s between ("24px strikeout 1 Tahoma"); "no font" for a handle that
+// holds none.
+std::string Looks(HGDIOBJ font, const LOGFONTA &design);
 extern std::string refuse; // "RegisterClassA" or "CreateWindowExA": the platform refuses it
 // Every MessageBoxA, as "owner|text|caption|style " and answered OK, and every SetTimer, as
 // "timer id period ", with '!' after it where it has a callback.
@@ -24,11 +28,12 @@ extern std::string asked;
 void StartProgram(unsigned seed = 1);
 // Inputs, separated by blanks (through the system's input when `realInput`, as to another
 // program's window): "c17" presses control 17 as the mouse does, "C3" and "S3" the
-// capital and the country of pair 3, "m17" is a WM_COMMAND 17 from nowhere, "k" a key to the
-// window, "K" a Space through the system's input to whatever holds the focus, "b" a
-// left and "r" a right click on the background, "t9" nine ticks, "uC3h" ticks until the scan
-// hides capital slot 3 ("s" shows), "w" ticks until a button blinks, "wC3" until a blink hides
-// the capital of pair 3. Whatever they post (paints) is delivered after each.
+// capital and the country of pair 3, "m17" is a WM_COMMAND 17 from nowhere, "H18" presses control
+// 18 through the system's mouse and holds it across a tick, "k" a key to the window, "K" a Space
+// through the system's input to whatever holds the focus, "b" a left and "r" a right click on the
+// background, "t9" nine ticks, "uC3h" ticks until the scan hides capital slot 3 ("s" shows), "w"
+// ticks until a button blinks, "wC3" until a blink hides the capital of pair 3. Whatever they post
+// (paints) is delivered after each.
 void Do(const std::string &inputs);
 extern bool realInput;
 void Pump();    // delivers what is posted; a quit is left for the test to find

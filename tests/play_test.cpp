@@ -36,8 +36,9 @@ TEST(Switch, ChoosesWhatBlinksAndNothingElse)
           {"k b S0 r", " /  S 1", "S0:shs - S1:h"}, // a doubled switch, the mouse; countries next
           {"uS9h k", "click fail / City = |Brussels|State = |Ireland| C 2", "C0:s"}, // while hidden
           // Chosen between its last show and its advance tick: the next capital is passed over.
-          {"uC0s b", "click ting / City = |State = | C 3", "- C2:hshs -"},       // Dublin
-          {"uC11h uC11s uC11h uC11s t1 k", " / City = |State = | S 3", "S0:hs"}, // wait for a blink
+          {"uC0s b", "click ting / City = |State = | C 3", "- C2:hshs -"}, // Dublin
+          {"uC11h uC11s uC11h uC11s H305 k", " / City = |State = | S 3",
+           "S0:hs"}, // wait for a blink
           {"uS0s k k", "click / City = |State = |Belgium| C 4", "- C2:hshs"},
           {"uC1s t1 k", "click fail / City = |Stockholm|State = |Belgium| S 5",
            "S0:s - S1:hshs -"}, // a tick late; the count goes on where it stood
@@ -169,14 +170,14 @@ TEST_P(WholeGame, EndsWithItsCueAndWayOut)
     for (int i = 0; i < 2 * pairs; i++) {
         int pick = i % pairs, slot = i < pairs ? order[pick] : pick,
             id = 200 + i / pairs * 100 + pick;
-        LOGFONTA lf;
-        GetObjectA((HFONT)SendDlgItemMessageA(hwnd, id, WM_GETFONT, 0, 0), sizeof lf, &lf);
-        controls[i] += " " + std::string(lf.lfFaceName) + " " + std::to_string(lf.lfHeight) + " " +
-                       std::to_string(lf.lfWeight);
+        LOGFONTA tahoma = {}; // and its height
+        tahoma.lfWeight = FW_NORMAL;
+        controls[i] +=
+            " " + Looks((HGDIOBJ)SendDlgItemMessageA(hwnd, id, WM_GETFONT, 0, 0), tahoma);
         char line[100];
-        snprintf(line, sizeof line, "%d '%s' 50000000 %d,%d %dx%d Tahoma %d 400", id,
+        snprintf(line, sizeof line, "%d '%s' 50000000 %d,%d %dx%d %dpx Tahoma", id,
                  i < pairs ? pickedCity$[pick] : pickedState$[pick], b[0] + slot / 4 * b[1],
-                 (i < pairs ? 50 : 280) + slot % 4 * 50, b[2], b[3], -MulDiv(b[4], screenDpi, 96));
+                 (i < pairs ? 50 : 280) + slot % 4 * 50, b[2], b[3], MulDiv(b[4], screenDpi, 96));
         want.push_back(line);
     }
     EXPECT_EQ(controls, want);

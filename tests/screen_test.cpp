@@ -84,7 +84,7 @@ TEST(Selection, OpensAsDesignedAndItsSettingsChangeTheGame)
     Play({{"", "success2 / 20 40 17 000000 4 ..x.......--+-"},
           {"c15 K c17 K", "click continent / 16 32 22 000000 4 .x........--+-"},
           {"c14 c25 K c25 K", "click / 12 24 28 000000 4 x.........--+-"},
-          {"c17 m19 m23 c18 K", "continent click / 12 24 28 000001 4 x........x..x."},
+          {"c17 m19 m23 H18 K", "continent click / 12 24 28 000001 4 x........x..x."},
           {"c19 K c22 K", "click click / 12 24 28 000001 5 x........x...x"},
           {"c18 K c24 c28 c25 c27 K", "click / 12 24 28 110110 5 x...xx.xx.---+"},
           {"c16", "click / 20 40 17 110110 5 ..x.xx.xx.---+"},
