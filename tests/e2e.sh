@@ -1,15 +1,15 @@
 #!/bin/sh
 # Runs two copies of the built Orbisque.exe under Wine at once, as users would, and plays them
-# from outside (the Drive test): the first scanned, on its own timer, by a key switch and a
-# click switch, and closed by Alt+F4; the other by mouse to its end and its return button.
-# One copy is given arguments and a Sounds folder of missing, empty, cut-short and non-WAV
-# files; the other is started from a folder with no Sounds. Neither may write a file.
+# from outside (the Drive test): one scanned, on its own timer, by a key switch and a click
+# switch, and closed by Alt+F4; the other by mouse to its end and its return button.
+# The copy scanned is given arguments and a Sounds folder of missing, empty, cut-short and
+# non-WAV files; the other is started in a folder with no Sounds. Neither may write a file.
 # Usage: e2e.sh BUILD_DIR
 build=$1 out=$1/e2e
 scripts=$(cd "$(dirname "$0")/.." && pwd)/scripts run=$scripts/wine-run
 . "$(dirname "$0")/faults.sh"
 rm -rf "$out" && mkdir -p "$out/app" "$out/elsewhere" && cd "$out/app" || exit 1
-cp -r "$build/Orbisque.exe" "$build/Sounds" .
+cp -r "$build/Orbisque.exe" "$build/Sounds" . && cp Orbisque.exe ../elsewhere
 rm Sounds/success2.wav && : >Sounds/click.wav && head -c 3000 Orbisque.exe >Sounds/yes.wav
 head -c 40 "$build/Sounds/ting.wav" >Sounds/ting.wav
 touch ../before
@@ -17,9 +17,9 @@ touch ../before
 trace=trace+seh
 WINEDEBUG=$trace "$run" ./Orbisque.exe /? -fullscreen "two words" 12 --scan >/dev/null 2>../trace1.log &
 apps=$!
-(cd ../elsewhere && exec env WINEDEBUG=$trace "$run" ../app/Orbisque.exe >/dev/null 2>../trace2.log) &
+(cd ../elsewhere && exec env WINEDEBUG=$trace "$run" ./Orbisque.exe >/dev/null 2>../trace2.log) &
 apps="$apps $!"
-ORBISQUE_DRIVE=2 "$scripts/wine-ctest" "$build/tests/orbisque_tests.exe" --gtest_filter=Drive.*
+ORBISQUE_DRIVE=2 ORBISQUE_SCANNED='\app\Orbisque.exe' "$scripts/wine-ctest" "$build/tests/orbisque_tests.exe" --gtest_filter=Drive.*
 driven=$?
 found=$(faults ../trace1.log ../trace2.log)
 [ -z "$found" ] || printf 'FAIL: exceptions in the copies played:\n%s\n' "$found"

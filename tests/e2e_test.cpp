@@ -1,7 +1,7 @@
 // Plays the built Orbisque.exe, which e2e.sh or installer.sh has started, from outside, as a
 // person at the screen would: reads its buttons and clicks or presses keys through the system's
-// input. ORBISQUE_DRIVE says how many copies are open: each is played in turn, the first of two
-// by switch, any other by mouse.
+// input. ORBISQUE_DRIVE says how many copies are open: each is played in turn, the one that
+// ORBISQUE_SCANNED names by switch while another is open, any other by mouse.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,8 +15,16 @@ namespace
 
 int copies; // still open
 
-// The copies are open: play the last, the others dragged aside; its selection screen is up.
-void Attach()
+HANDLE ProgramOf(HWND window) // to wait for and to ask its exe's path
+{
+    DWORD id;
+    GetWindowThreadProcessId(window, &id);
+    return OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+}
+
+// Plays the copy whose exe's path ends as ORBISQUE_SCANNED says when `scanned`, else another;
+// the others are dragged aside. Its selection screen is up.
+void Attach(bool scanned)
 {
     std::vector<HWND> open;
     ASSERT_TRUE(Within(30000,
@@ -27,9 +35,24 @@ void Attach()
                            return (int)open.size() == copies;
                        }))
         << open.size() << " of " << copies << " copies open";
+    std::string ending = getenv("ORBISQUE_SCANNED") ? getenv("ORBISQUE_SCANNED") : "?", exe;
+    hwnd = NULL;
+    for (HWND w : open) {
+        HANDLE program = ProgramOf(w);
+        DWORD size = MAX_PATH;
+        char path[MAX_PATH] = "";
+        QueryFullProcessImageNameA(program, 0, path, &size);
+        CloseHandle(program);
+        std::string image = path;
+        if (!hwnd && (image.size() >= ending.size() &&
+                      image.substr(image.size() - ending.size()) == ending) == scanned)
+            hwnd = w, exe = image;
+    }
+    ASSERT_TRUE(hwnd) << "no copy to play by " << (scanned ? "switch" : "mouse");
+    printf("playing %s by %s\n", exe.c_str(), scanned ? "switch" : "mouse");
     for (HWND w : open)
-        SetWindowPos(hwnd = w, w != open.back() ? HWND_BOTTOM : HWND_TOP,
-                     w != open.back() ? 1100 : 25, 30, 0, 0, SWP_NOSIZE);
+        SetWindowPos(w, w != hwnd ? HWND_BOTTOM : HWND_TOP, w != hwnd ? 1100 : 25, 30, 0, 0,
+                     SWP_NOSIZE);
     SetForegroundWindow(hwnd);
     ASSERT_TRUE(Within(5000, [] { return Controls().size() == 14; }));
     Sleep(300);
@@ -106,7 +129,8 @@ void ChoosePair(HWND &on, const char *how, void (*press)())
 // switch, another by a click switch resting on the top line, by "City =".
 void PlayBySwitch()
 {
-    Do("c18 K c19 K c14 c27 K c17"); // a Space after a click changes no choice
+    // A Space after a click changes no choice; a press held across a tick still ticks.
+    Do("H18 K c19 K c14 H27 K c17");
     ASSERT_TRUE(Within(5000, [] { return IsWindowVisible(GetDlgItem(hwnd, 311)); }) &&
                 !GetDlgItem(hwnd, 312))
         << "no board of 12 pairs";
@@ -134,10 +158,9 @@ void PlayBySwitch()
 TEST(Drive, EachCopy)
 {
     for (copies = atoi(getenv("ORBISQUE_DRIVE")); copies; copies--) {
-        ASSERT_NO_FATAL_FAILURE(Attach());
-        DWORD id, code = 1;
-        GetWindowThreadProcessId(hwnd, &id);
-        HANDLE program = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+        ASSERT_NO_FATAL_FAILURE(Attach(copies > 1));
+        DWORD code = 1;
+        HANDLE program = ProgramOf(hwnd);
         if (copies > 1) {
             ASSERT_NO_FATAL_FAILURE(PlayBySwitch());
             Key(VK_F4, VK_MENU);
