@@ -80,7 +80,8 @@ void BuildBoard()
         GiveFont(hwndCityButs[s], logPixelsY);
     for (int i = 0; i < noSelected; i++)
         hwndStateButs[i] = MakeButton(pickedState$[i], l.ax[i], l.ay[i], l, kIdStateBase + i);
-
+    for (int s = 0; s < noSelected; s++)
+        GiveFont(hwndStateButs[s], logPixelsY);
 }
 
 void DestroyGameButton(HWND button)
