@@ -27,7 +27,7 @@ void SwitchHalf()
 void KeepFocus()
 {
     bool keysHere = currentScreen == kSelectionScreen || (currentScreen == kGameScreen && scanOn);
-    if (keysHere && GetForegroundWindow() == hwnd && !IsIconic(hwnd) &&
+    if (keysHere && GetForegroundWindow() == hwnd && !IsIconic(hwnd) && !GetCapture() &&
         GetFocus() != hwnd)
         SetFocus(hwnd);
 }
