@@ -15,11 +15,10 @@ head -c 40 "$build/Sounds/ting.wav" >Sounds/ting.wav
 touch ../before
 # Wine's trace of exceptions names each fault, swallowed or not.
 trace=trace+seh
-(cd ../elsewhere && exec env WINEDEBUG=$trace "$run" ./Orbisque.exe >/dev/null 2>../trace2.log) &
-apps="$!"
-sleep 3
 WINEDEBUG=$trace "$run" ./Orbisque.exe /? -fullscreen "two words" 12 --scan >/dev/null 2>../trace1.log &
-apps="$! $apps"
+apps=$!
+(cd ../elsewhere && exec env WINEDEBUG=$trace "$run" ./Orbisque.exe >/dev/null 2>../trace2.log) &
+apps="$apps $!"
 ORBISQUE_DRIVE=2 ORBISQUE_SCANNED='\app\Orbisque.exe' "$scripts/wine-ctest" "$build/tests/orbisque_tests.exe" --gtest_filter=Drive.*
 driven=$?
 found=$(faults ../trace1.log ../trace2.log)
