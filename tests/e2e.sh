@@ -17,7 +17,6 @@ touch ../before
 trace=trace+seh
 WINEDEBUG=$trace "$run" ./Orbisque.exe /? -fullscreen "two words" 12 --scan >/dev/null 2>../trace1.log &
 apps=$!
-sleep 3
 (cd ../elsewhere && exec env WINEDEBUG=$trace "$run" ./Orbisque.exe >/dev/null 2>../trace2.log) &
 apps="$apps $!"
 ORBISQUE_DRIVE=2 ORBISQUE_SCANNED='\app\Orbisque.exe' "$scripts/wine-ctest" "$build/tests/orbisque_tests.exe" --gtest_filter=Drive.*
