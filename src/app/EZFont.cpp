@@ -33,7 +33,7 @@ HFONT EzCreateFont(HDC hdc, const char *szFaceName, int iDeciPtHeight, int iDeci
     lf.lfWeight = (iAttributes & EZ_ATTR_BOLD) ? 700 : 0;
     lf.lfItalic = (iAttributes & EZ_ATTR_ITALIC) ? 1 : 0;
     lf.lfUnderline = (iAttributes & EZ_ATTR_UNDERLINE) ? 1 : 0;
-    lf.lfStrikeOut = 1;
+    lf.lfStrikeOut = (iAttributes & EZ_ATTR_STRIKEOUT) ? 1 : 0;
     lf.lfCharSet = DEFAULT_CHARSET;
     strncpy(lf.lfFaceName, szFaceName, LF_FACESIZE - 1);
 
