@@ -7,8 +7,8 @@
 TEST(Mouse, MatchesPairsInEitherOrderAndIgnoresStrayCommands)
 {
     // Europe, 12 pairs, seed 1. The pairs by pick (Belgium, Switzerland, Czech Republic,
-    // Lithuania, Italy...) and capital slot 0 (Dublin, of pair 9) are those of a separate model
-    // of the draw and the shuffle, not of this program.
+    // Lithuania, Italy...) and capital slot 0 (Dublin, of pair 9), as recorded when the draw and
+    // the shuffle were written: a change to either shows here.
     StartProgram(1);
     Play({{"c14 c27 c17", "success2 click success1 / City = |State = | C 0"},
           {"S11", "click / City = |State = |Sweden| C 1"},
