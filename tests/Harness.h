@@ -13,12 +13,13 @@
 extern std::string cues;
 extern std::set<HGDIOBJ> liveObjects; // fonts and brushes made and not yet deleted
 // Every TextOutA call, as "x,y colour/background font 'text'", the font as Looks tells it
-// against the paint's own (Times New Roman of no weight, the default character set).
+// against the paint's own: Times New Roman of no weight and the default character set.
 extern std::vector<std::string> painted;
-// A font as a person sees it: "24px Tahoma", its character height and face, with every other
-// field that is not `design`'s between ("24px strikeout 1 Tahoma"); "no font" for a handle that
-// holds none.
-std::string Looks(HGDIOBJ font, const LOGFONTA &design);
+// A font as a person sees it: "24px Tahoma", its character height and face; where any other
+// field is not as designed (all 0 but `weight` and `charset`), all of them between, in LOGFONTA's
+// order from width to pitch ("24px [0 0 0 0 0 0 1 1 0 0 0 0] Tahoma": struck out); "no font"
+// for a handle that holds none.
+std::string Looks(HGDIOBJ font, LONG weight, BYTE charset);
 extern std::string refuse; // "RegisterClassA" or "CreateWindowExA": the platform refuses it
 // Every MessageBoxA, as "owner|text|caption|style " and answered OK, and every SetTimer, as
 // "timer id period ", with '!' after it where it has a callback.
@@ -50,16 +51,11 @@ extern const int screenDpi; // of the prefix the run is in: 120 where ORBISQUE_E
 // The system's mouse: MOUSEEVENTF_ `flags`, moved to the screen point `at` where they say so.
 void Mouse(DWORD flags, POINT at = {});
 void Key(WORD key, WORD with = 0); // pressed and let go, `with` held around it
-// One tick, told as what it did: "C3s" capital slot 3 shown, "S0h" country slot 0 hidden, "-".
-std::string TickAndWatch();
-// As many ticks as `expected` tells, told as `expected` is written: a button's blinks in a row
-// as "C3:hshs" (capital slot 3 hidden, shown, ...), a tick that blinks nothing as "-".
-std::string Scanned(const std::string &expected);
 // Match every pair left: by mouse, or with scanning on by the given switch ("k" or "b").
 void FinishGame(const char *press = "k");
 std::vector<std::string> Controls(); // "ID 'text' style x,y wxh [greyed] [checked]" each
 // Steps: inputs, and what must stand after them: the cues since the last step, then on the
 // selection screen the settings (see Harness.cpp); on the game screen the header line as last
 // painted ("City = |Oslo|State = |"), the half scanned next (C or S), the choices counted and
-// any button hidden. A third entry is the scan of the ticks that follow (see Scanned).
+// any button hidden. A third entry is the scan of the ticks that follow, as "C0:shs - C1:h".
 void Play(const std::vector<std::vector<std::string>> &steps);

@@ -19,7 +19,7 @@ WINEDEBUG=$trace "$run" ./Orbisque.exe /? -fullscreen "two words" 12 --scan >/de
 apps=$!
 (cd ../elsewhere && exec env WINEDEBUG=$trace "$run" ./Orbisque.exe >/dev/null 2>../trace2.log) &
 apps="$apps $!"
-ORBISQUE_DRIVE=2 ORBISQUE_SCANNED='\app\Orbisque.exe' "$scripts/wine-ctest" "$build/tests/orbisque_tests.exe" --gtest_filter=Drive.*
+ORBISQUE_DRIVE=2 ORBISQUE_SCANNED='\app\' "$scripts/wine-ctest" "$build/tests/orbisque_tests.exe" --gtest_filter=Drive.*
 driven=$?
 found=$(faults ../trace1.log ../trace2.log)
 [ -z "$found" ] || printf 'FAIL: exceptions in the copies played:\n%s\n' "$found"

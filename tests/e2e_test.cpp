@@ -15,44 +15,36 @@ namespace
 
 int copies; // still open
 
-HANDLE ProgramOf(HWND window) // to wait for and to ask its exe's path
-{
-    DWORD id;
-    GetWindowThreadProcessId(window, &id);
-    return OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
-}
+HANDLE program; // of the copy played, to wait for
 
-// Plays the copy whose exe's path ends as ORBISQUE_SCANNED says when `scanned`, else another;
-// the others are dragged aside. Its selection screen is up.
+// Plays a copy whose exe's path holds ORBISQUE_SCANNED when `scanned`, else one whose path does
+// not; the others are dragged aside. Its selection screen is up.
 void Attach(bool scanned)
 {
     std::vector<HWND> open;
-    ASSERT_TRUE(Within(30000,
-                       [&] {
-                           open.clear();
-                           for (HWND w = NULL; (w = FindWindowExA(NULL, w, "Orbisque", NULL));)
-                               open.push_back(w);
-                           return (int)open.size() == copies;
-                       }))
-        << open.size() << " of " << copies << " copies open";
-    std::string ending = getenv("ORBISQUE_SCANNED") ? getenv("ORBISQUE_SCANNED") : "?", exe;
-    hwnd = NULL;
+    for (DWORD start = GetTickCount(); (int)open.size() != copies; Sleep(1)) {
+        ASSERT_LT(GetTickCount() - start, 30000u) << open.size() << " of " << copies << " open";
+        open.clear();
+        for (HWND w = NULL; (w = FindWindowExA(NULL, w, "Orbisque", NULL));)
+            open.push_back(w);
+    }
+    const char *scan = getenv("ORBISQUE_SCANNED");
     for (HWND w : open) {
-        HANDLE program = ProgramOf(w);
-        DWORD size = MAX_PATH;
-        char path[MAX_PATH] = "";
-        QueryFullProcessImageNameA(program, 0, path, &size);
-        CloseHandle(program);
-        std::string image = path;
-        if (!hwnd && (image.size() >= ending.size() &&
-                      image.substr(image.size() - ending.size()) == ending) == scanned)
-            hwnd = w, exe = image;
+        DWORD id, size = MAX_PATH;
+        GetWindowThreadProcessId(w, &id);
+        HANDLE copy = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+        char exe[MAX_PATH] = "";
+        QueryFullProcessImageNameA(copy, 0, exe, &size);
+        SetWindowPos(w, HWND_BOTTOM, 1100, 30, 0, 0, SWP_NOSIZE); // aside, unless played
+        if (!hwnd && (scan && strstr(exe, scan)) == scanned) {
+            hwnd = w, program = copy;
+            printf("playing %s by %s\n", exe, scanned ? "switch" : "mouse");
+        } else {
+            CloseHandle(copy);
+        }
     }
     ASSERT_TRUE(hwnd) << "no copy to play by " << (scanned ? "switch" : "mouse");
-    printf("playing %s by %s\n", exe.c_str(), scanned ? "switch" : "mouse");
-    for (HWND w : open)
-        SetWindowPos(w, w != hwnd ? HWND_BOTTOM : HWND_TOP, w != hwnd ? 1100 : 25, 30, 0, 0,
-                     SWP_NOSIZE);
+    SetWindowPos(hwnd, HWND_TOP, 25, 30, 0, 0, SWP_NOSIZE);
     SetForegroundWindow(hwnd);
     ASSERT_TRUE(Within(5000, [] { return Controls().size() == 14; }));
     Sleep(300);
@@ -157,10 +149,9 @@ void PlayBySwitch()
 // within 20 s, with exit code 0.
 TEST(Drive, EachCopy)
 {
-    for (copies = atoi(getenv("ORBISQUE_DRIVE")); copies; copies--) {
+    for (copies = atoi(getenv("ORBISQUE_DRIVE")); copies; copies--, hwnd = NULL) {
         ASSERT_NO_FATAL_FAILURE(Attach(copies > 1));
         DWORD code = 1;
-        HANDLE program = ProgramOf(hwnd);
         if (copies > 1) {
             ASSERT_NO_FATAL_FAILURE(PlayBySwitch());
             Key(VK_F4, VK_MENU);
@@ -168,8 +159,7 @@ TEST(Drive, EachCopy)
             Do("c27 c17");
             ASSERT_TRUE(Within(5000, [] { return GetDlgItem(hwnd, 319); }))
                 << "no board of 20 pairs";
-            for (int pair = 0; pair < 20; pair++)
-                Do("C" + std::to_string(pair) + " S" + std::to_string(pair));
+            FinishGame();
             ASSERT_TRUE(Within(5000, [] { return GetDlgItem(hwnd, 23); })) << "no way out";
             Do("c23");
         }
