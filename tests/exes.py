@@ -73,8 +73,6 @@ def faults(pe, version, mode, baseline, flags, subsystem, imported):
             imported.add(name)
             if name[1] not in IMPORTS.get(name[0], '').split():
                 found.append('imports %s %s, which the list does not hold' % name)
-    if hasattr(pe, 'DIRECTORY_ENTRY_DELAY_IMPORT'):
-        found.append('delay-loads DLLs')
     opt = pe.OPTIONAL_HEADER
     if opt.DllCharacteristics != flags:
         found.append(f'DLL characteristics {opt.DllCharacteristics:#x}, not {flags:#x}')
