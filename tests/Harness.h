@@ -17,8 +17,8 @@ extern std::set<HGDIOBJ> liveObjects; // fonts and brushes made and not yet dele
 extern std::vector<std::string> painted;
 // A font as a person sees it: "24px Tahoma", its character height and face; where any other
 // field is not as designed (all 0 but `weight` and `charset`), all of them between, in LOGFONTA's
-// order from width to pitch ("24px [0 0 0 0 0 0 1 1 0 0 0 0] Tahoma": struck out); "no font"
-// for a handle that holds none.
+// order from width to pitch ("24px [0 0 0 0 0 0 1 1 0 0 0 0] Times New Roman": struck out); "no
+// font" for a handle that holds none.
 std::string Looks(HGDIOBJ font, LONG weight, BYTE charset);
 extern std::string refuse; // "RegisterClassA" or "CreateWindowExA": the platform refuses it
 // Every MessageBoxA, as "owner|text|caption|style " and answered OK, and every SetTimer, as
