@@ -37,8 +37,9 @@ TEST(Switch, ChoosesWhatBlinksAndNothingElse)
           {"uS9h k", "click fail / City = |Brussels|State = |Ireland| C 2", "C0:s"}, // while hidden
           // Chosen between its last show and its advance tick: the next capital is passed over.
           {"uC0s b", "click ting / City = |State = | C 3", "- C2:hshs -"}, // Dublin
-          {"uC11h uC11s uC11h uC11s H305 k", " / City = |State = | S 3",
-           "S0:hs"}, // wait for a blink
+          // A country held down across the advance tick chooses nothing, nor does a key
+          // before the next half's first blink.
+          {"uC11h uC11s uC11h uC11s H305 k", " / City = |State = | S 3", "S0:hs"},
           {"uS0s k k", "click / City = |State = |Belgium| C 4", "- C2:hshs"},
           {"uC1s t1 k", "click fail / City = |Stockholm|State = |Belgium| S 5",
            "S0:s - S1:hshs -"}, // a tick late; the count goes on where it stood
